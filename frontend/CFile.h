@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+// A binary file opened whole for reading or created (emptied) for writing.
+// Unbuffered: CArchive does the buffering, so every Write reaches the system
+// at once and its failure is seen there, not later at close.
+class CFile {
+public:
+    enum OpenFlags : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeCreate = 0x1000,
+    };
+
+    CFile() = default;
+    ~CFile();
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+
+    // modeRead, or modeCreate | modeWrite (created, or an existing file
+    // emptied). Any other combination, or a file already open: false.
+    bool Open(const std::string& path, unsigned flags);
+    // False when the system reports a failure while closing. Closing a file
+    // that is not open does nothing and succeeds.
+    bool Close();
+    bool IsOpen() const { return m_pFile != nullptr; }
+
+    // Bytes actually read: fewer than asked at the end of the file or on an
+    // error; IsError() tells the two apart.
+    std::size_t Read(void* buffer, std::size_t count);
+    bool Write(const void* buffer, std::size_t count);
+    bool IsError() const;
+
+    // -1 when the file cannot tell (a pipe, say).
+    std::int64_t GetLength();
+    std::int64_t GetPosition() const;
+
+private:
+    std::FILE* m_pFile = nullptr;
+};
