@@ -1,0 +1,76 @@
+#include "DumpConverter.h"
+
+#include "OutputChannel.h"
+
+#include <algorithm>
+
+DumpConverter::DumpConverter(std::string lineFormat_, std::int32_t fillerValue_, std::string gapText_,
+                             LineReader& input, OutputChannel& output)
+    : lineFormat(std::move(lineFormat_)),
+      fillerValue(fillerValue_),
+      gapText(std::move(gapText_)),
+      input_(input),
+      output_(output),
+      compiledLine_(lineFormat)
+{
+    asciiText_.reserve(kLineSize);
+    formatted_.reserve(1024);
+}
+
+void DumpConverter::buildAsciiText(const std::vector<std::int32_t>& values, std::string& text) const
+{
+    text.clear();
+    appendAsciiText(values.data(), values.size(), text);
+}
+
+// Bytes 0x80 and up never pass: no multi-byte character reaches the column.
+void DumpConverter::appendAsciiText(const std::int32_t* values, std::size_t count, std::string& text) const
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        std::int32_t v = values[i];
+        text.push_back(v >= 0x20 && v <= 0x7E ? static_cast<char>(v) : '.');
+    }
+}
+
+std::int32_t DumpConverter::writeLine(std::uint32_t address, const std::vector<std::int32_t>& line)
+{
+    asciiText_.clear();
+    appendAsciiText(line.data(), kLineSize, asciiText_);
+    FormatArg args[2 + kLineSize];
+    args[0] = FormatArg::ofUnsigned(address);
+    for (std::size_t i = 0; i < kLineSize; ++i)
+        args[1 + i] = FormatArg::ofSigned(line[i]);
+    args[1 + kLineSize] = FormatArg::ofString(asciiText_);
+    writeMessage(compiledLine_, args, 2 + kLineSize);
+    return 0;
+}
+
+std::uint32_t DumpConverter::flushPartialLine(std::uint32_t address, std::vector<std::int32_t>& ring,
+                                              std::vector<std::int32_t>& line)
+{
+    if ((address & 0xF) == 0)
+        return address;
+    const std::uint32_t lineStart = address & ~0xFu;
+    const std::size_t first = lineStart & 0x3F0;
+    std::fill(ring.begin() + (address & 0x3FF), ring.begin() + first + kLineSize, fillerValue);
+    std::copy(ring.begin() + first, ring.begin() + first + kLineSize, line.begin());
+    writeLine(lineStart, line);
+    return lineStart + 16;
+}
+
+void DumpConverter::writeGapText()
+{
+    writePlainText(gapText);
+}
+
+void DumpConverter::writePlainText(std::string_view text)
+{
+    output_.writeText(text);
+}
+
+void DumpConverter::writeMessage(const PrintfFormat& format, const FormatArg* args, std::size_t count)
+{
+    formatted_.clear();
+    format.format(formatted_, args, count);
+    output_.writeText(formatted_);
+}

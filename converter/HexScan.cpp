@@ -1,0 +1,109 @@
+#include "HexScan.h"
+
+#include <array>
+
+namespace HexScan {
+
+namespace {
+
+constexpr std::array<signed char, 256> makeDigitTable()
+{
+    std::array<signed char, 256> table{};
+    for (auto& entry : table)
+        entry = -1;
+    for (int i = 0; i < 10; ++i)
+        table['0' + i] = static_cast<signed char>(i);
+    for (int i = 0; i < 6; ++i) {
+        table['a' + i] = static_cast<signed char>(10 + i);
+        table['A' + i] = static_cast<signed char>(10 + i);
+    }
+    return table;
+}
+
+constexpr std::array<signed char, 256> kDigits = makeDigitTable();
+
+bool isScanSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+}  // namespace
+
+int digitValue(char c)
+{
+    return kDigits[static_cast<unsigned char>(c)];
+}
+
+bool scanField(std::string_view text, std::size_t& pos, int width, std::uint32_t& value)
+{
+    while (pos < text.size() && isScanSpace(text[pos]))
+        ++pos;
+    std::size_t end = pos + static_cast<std::size_t>(width);
+    if (end > text.size())
+        end = text.size();
+    bool negative = false;
+    if (pos < end && (text[pos] == '-' || text[pos] == '+')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    std::uint32_t result = 0;
+    bool anyDigit = false;
+    // "0x" may lead the digits; the 0 alone already counts as a number.
+    if (pos + 1 < end && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
+        pos += 2;
+        anyDigit = true;
+    }
+    while (pos < end) {
+        int digit = digitValue(text[pos]);
+        if (digit < 0)
+            break;
+        result = result << 4 | static_cast<std::uint32_t>(digit);
+        anyDigit = true;
+        ++pos;
+    }
+    if (!anyDigit)
+        return false;
+    value = negative ? 0u - result : result;
+    return true;
+}
+
+}  // namespace HexScan
+
+HexPattern::HexPattern(std::string_view pattern)
+{
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != '%') {
+            items_.push_back({pattern[i], 0, false});
+            continue;
+        }
+        bool stored = true;
+        if (pattern[++i] == '*') {
+            stored = false;
+            ++i;
+        }
+        int width = 0;
+        while (pattern[i] >= '0' && pattern[i] <= '9')
+            width = width * 10 + (pattern[i++] - '0');
+        items_.push_back({0, width, stored});  // pattern[i] is the 'x'
+    }
+}
+
+int HexPattern::scan(std::string_view line, std::uint32_t* const* targets) const
+{
+    std::size_t pos = 0;
+    int stored = 0;
+    for (const Item& item : items_) {
+        if (item.literal) {
+            if (pos >= line.size() || line[pos] != item.literal)
+                break;
+            ++pos;
+            continue;
+        }
+        std::uint32_t value;
+        if (!HexScan::scanField(line, pos, item.width, value))
+            break;
+        if (item.stored)
+            *targets[stored++] = value;
+    }
+    return stored;
+}

@@ -1,0 +1,83 @@
+#include "IntelHexConverter.h"
+
+#include "DataPlacement.h"
+#include "HexScan.h"
+#include "LineReader.h"
+
+namespace {
+
+constexpr std::size_t kTypePosition = 8;
+constexpr std::size_t kDataStart = 9;
+
+const HexPattern& offsetPattern()
+{
+    static const HexPattern pattern(":%*2x%4x");
+    return pattern;
+}
+
+const HexPattern& valuePattern(std::size_t valueCount)
+{
+    static const HexPattern one(":%*2x%*4x%*2x%4x");
+    static const HexPattern two(":%*2x%*4x%*2x%4x%4x");
+    return valueCount == 2 ? two : one;
+}
+
+}  // namespace
+
+IntelHexConverter::IntelHexConverter(std::string lineFormat, std::int32_t fillerValue, std::string gapText,
+                                     std::string h01Format_, std::string h02Format_, std::string h03Format_,
+                                     std::string h04Format_, std::string h05Format_,
+                                     LineReader& input, OutputChannel& output)
+    : DumpConverter(std::move(lineFormat), fillerValue, std::move(gapText), input, output),
+      h01Format(std::move(h01Format_)),
+      h02Format(std::move(h02Format_)),
+      h03Format(std::move(h03Format_)),
+      h04Format(std::move(h04Format_)),
+      h05Format(std::move(h05Format_)),
+      compiledH02_(h02Format),
+      compiledH03_(h03Format),
+      compiledH04_(h04Format),
+      compiledH05_(h05Format)
+{
+}
+
+std::int32_t IntelHexConverter::convert()
+{
+    DataPlacement placement(*this);
+    std::string_view line;
+    while (input().nextLine(line)) {
+        if (line.empty() || line[0] != ':')
+            return 1;  // early stop: the pending line is not written
+        std::uint32_t* target = &recordAddress_;
+        offsetPattern().scan(line, &target);
+        if (line.size() > kTypePosition)
+            handleRecord(line, placement);
+    }
+    placement.finish();
+    return 0;
+}
+
+// Only the second digit of the type counts: a type field 10 is data.
+void IntelHexConverter::handleRecord(std::string_view line, DataPlacement& placement)
+{
+    switch (line[kTypePosition]) {
+    case '0': placement.placeRecord(recordAddress_, line, kDataStart); break;
+    case '1': writePlainText(h01Format); break;
+    case '2': handleAddressRecord(line, placement, compiledH02_, 1); break;
+    case '3': handleAddressRecord(line, placement, compiledH03_, 2); break;
+    case '4': handleAddressRecord(line, placement, compiledH04_, 1); break;
+    case '5': handleAddressRecord(line, placement, compiledH05_, 1); break;
+    default: break;  // other types: passed over
+    }
+}
+
+// Values that cannot be read keep those of the previous address record.
+void IntelHexConverter::handleAddressRecord(std::string_view line, DataPlacement& placement,
+                                            const PrintfFormat& format, std::size_t valueCount)
+{
+    placement.restartAfterAddressRecord();
+    std::uint32_t* targets[] = {&firstValue_, &secondValue_};
+    valuePattern(valueCount).scan(line, targets);
+    FormatArg args[] = {FormatArg::ofUnsigned(firstValue_), FormatArg::ofUnsigned(secondValue_)};
+    writeMessage(format, args, valueCount);
+}

@@ -1,0 +1,245 @@
+#include "PrintfFormat.h"
+
+namespace {
+
+constexpr char kNeverFits = 1;
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Reads a decimal field, saturating just above the largest accepted value.
+int readNumber(std::string_view format, std::size_t& pos)
+{
+    int value = 0;
+    while (pos < format.size() && isDigit(format[pos])) {
+        if (value <= PrintfFormat::kMaxField)
+            value = value * 10 + (format[pos] - '0');
+        ++pos;
+    }
+    return value;
+}
+
+}  // namespace
+
+PrintfFormat::PrintfFormat(std::string_view format)
+{
+    text_.reserve(format.size());
+    std::size_t pos = 0;
+    while (pos < format.size()) {
+        std::size_t percent = format.find('%', pos);
+        if (percent == std::string_view::npos)
+            percent = format.size();
+        if (percent > pos)
+            addLiteral(format.substr(pos, percent - pos));
+        pos = percent;
+        if (pos < format.size())
+            parseConversion(format, pos);
+    }
+}
+
+// Adjacent literal runs ("a%%b") merge into one.
+void PrintfFormat::addLiteral(std::string_view literal)
+{
+    auto end = static_cast<std::uint32_t>(text_.size());
+    text_.append(literal);
+    auto size = static_cast<std::uint32_t>(literal.size());
+    if (!pieces_.empty() && pieces_.back().conversion == 0
+        && pieces_.back().textBegin + pieces_.back().textSize == end) {
+        pieces_.back().textSize += size;
+        return;
+    }
+    pieces_.push_back({0, 0, Length::None, -1, -1, end, size});
+}
+
+void PrintfFormat::parseConversion(std::string_view format, std::size_t& pos)
+{
+    const std::size_t start = pos++;
+    if (pos < format.size() && format[pos] == '%') {
+        ++pos;
+        addLiteral("%");
+        return;
+    }
+    Piece piece{kNeverFits, 0, Length::None, -1, -1, 0, 0};
+    bool fitting = true;
+    for (; pos < format.size(); ++pos) {
+        char c = format[pos];
+        if (c == '-') piece.flags |= kMinus;
+        else if (c == '+') piece.flags |= kPlus;
+        else if (c == ' ') piece.flags |= kSpace;
+        else if (c == '#') piece.flags |= kHash;
+        else if (c == '0') piece.flags |= kZero;
+        else break;
+    }
+    if (pos < format.size() && format[pos] == '*') {
+        fitting = false;  // would take its width from an argument
+        ++pos;
+    } else if (pos < format.size() && isDigit(format[pos])) {
+        piece.width = readNumber(format, pos);
+    }
+    if (pos < format.size() && format[pos] == '.') {
+        ++pos;
+        if (pos < format.size() && format[pos] == '*') {
+            fitting = false;
+            ++pos;
+        } else {
+            piece.precision = readNumber(format, pos);
+        }
+    }
+    if (pos < format.size() && (format[pos] == 'h' || format[pos] == 'l')) {
+        char letter = format[pos++];
+        bool doubled = pos < format.size() && format[pos] == letter;
+        if (doubled)
+            ++pos;
+        piece.length = letter == 'h' ? (doubled ? Length::hh : Length::h)
+                                     : (doubled ? Length::ll : Length::l);
+    } else if (pos < format.size() && std::string_view("Ljztq").find(format[pos]) != std::string_view::npos) {
+        fitting = false;
+        ++pos;
+    }
+    piece.textBegin = static_cast<std::uint32_t>(text_.size());
+    if (pos >= format.size()) {
+        // Unfinished at the end of the format: written out as it stands.
+        addLiteral(format.substr(start));
+        return;
+    }
+    const char letter = format[pos++];
+    text_.append(format.substr(start, pos - start));
+    piece.textSize = static_cast<std::uint32_t>(pos - start);
+
+    const bool integer = std::string_view("diouxXc").find(letter) != std::string_view::npos;
+    const bool text = letter == 's';
+    if (!integer && !text)
+        fitting = false;
+    if (piece.width > kMaxField || piece.precision > kMaxField)
+        fitting = false;
+    // What C leaves undefined is not guessed at.
+    if ((piece.flags & kHash) && letter != 'o' && letter != 'x' && letter != 'X')
+        fitting = false;
+    if (letter == 'c' || letter == 's') {
+        if ((piece.flags & kZero) || piece.length != Length::None)
+            fitting = false;
+        if (letter == 'c' && piece.precision >= 0)
+            fitting = false;
+    }
+    if (fitting)
+        piece.conversion = letter;
+    pieces_.push_back(piece);
+    ++conversionCount_;
+}
+
+bool PrintfFormat::fits(const Piece& piece, const FormatArg& arg) const
+{
+    if (piece.conversion == 's')
+        return arg.kind == FormatArg::Kind::String;
+    return arg.kind != FormatArg::Kind::String;
+}
+
+void PrintfFormat::format(std::string& out, const FormatArg* args, std::size_t count) const
+{
+    std::size_t next = 0;
+    for (const Piece& piece : pieces_) {
+        if (piece.conversion == 0) {
+            out.append(text_, piece.textBegin, piece.textSize);
+            continue;
+        }
+        const FormatArg* arg = next < count ? &args[next] : nullptr;
+        ++next;
+        if (piece.conversion == kNeverFits || !arg || !fits(piece, *arg)) {
+            out.append(text_, piece.textBegin, piece.textSize);
+        } else if (piece.conversion == 's') {
+            formatString(out, piece, arg->text);
+        } else if (piece.conversion == 'c') {
+            char c = static_cast<char>(static_cast<unsigned char>(arg->bits));
+            formatString(out, piece, std::string_view(&c, 1));
+        } else {
+            formatInteger(out, piece, *arg);
+        }
+    }
+}
+
+void PrintfFormat::formatString(std::string& out, const Piece& piece, std::string_view text) const
+{
+    if (piece.precision >= 0 && text.size() > static_cast<std::size_t>(piece.precision))
+        text = text.substr(0, static_cast<std::size_t>(piece.precision));
+    std::size_t pad = piece.width > 0 && static_cast<std::size_t>(piece.width) > text.size()
+                          ? static_cast<std::size_t>(piece.width) - text.size()
+                          : 0;
+    if (!(piece.flags & kMinus))
+        out.append(pad, ' ');
+    out.append(text);
+    if (piece.flags & kMinus)
+        out.append(pad, ' ');
+}
+
+void PrintfFormat::formatInteger(std::string& out, const Piece& piece, const FormatArg& arg) const
+{
+    const char c = piece.conversion;
+    const bool signedConversion = c == 'd' || c == 'i';
+    const std::int64_t widened = arg.kind == FormatArg::Kind::Signed
+                                     ? static_cast<std::int64_t>(static_cast<std::int32_t>(arg.bits))
+                                     : static_cast<std::int64_t>(arg.bits);
+    // The value as C would see it after the length modifier's conversion.
+    std::uint64_t magnitude;
+    bool negative = false;
+    if (signedConversion) {
+        std::int64_t v;
+        switch (piece.length) {
+        case Length::hh: v = static_cast<std::int8_t>(arg.bits); break;
+        case Length::h: v = static_cast<std::int16_t>(arg.bits); break;
+        case Length::ll: v = widened; break;
+        default: v = static_cast<std::int32_t>(arg.bits); break;
+        }
+        negative = v < 0;
+        magnitude = negative ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+    } else {
+        switch (piece.length) {
+        case Length::hh: magnitude = static_cast<std::uint8_t>(arg.bits); break;
+        case Length::h: magnitude = static_cast<std::uint16_t>(arg.bits); break;
+        case Length::ll: magnitude = static_cast<std::uint64_t>(widened); break;
+        default: magnitude = arg.bits; break;
+        }
+    }
+
+    const unsigned base = c == 'o' ? 8 : (c == 'x' || c == 'X') ? 16 : 10;
+    const char* digitSet = c == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
+    char digits[24];
+    char* end = digits + sizeof digits;
+    char* first = end;
+    for (std::uint64_t v = magnitude; v != 0; v /= base)
+        *--first = digitSet[v % base];
+    std::size_t digitCount = static_cast<std::size_t>(end - first);
+    const std::size_t precision = piece.precision >= 0 ? static_cast<std::size_t>(piece.precision) : 1;
+    std::size_t zeros = precision > digitCount ? precision - digitCount : 0;
+    if (c == 'o' && (piece.flags & kHash) && zeros == 0 && (digitCount == 0 || *first != '0'))
+        zeros = 1;
+
+    char prefix[2];
+    std::size_t prefixSize = 0;
+    if (signedConversion) {
+        if (negative) prefix[prefixSize++] = '-';
+        else if (piece.flags & kPlus) prefix[prefixSize++] = '+';
+        else if (piece.flags & kSpace) prefix[prefixSize++] = ' ';
+    } else if ((piece.flags & kHash) && base == 16 && magnitude != 0) {
+        prefix[prefixSize++] = '0';
+        prefix[prefixSize++] = c;
+    }
+
+    std::size_t total = prefixSize + zeros + digitCount;
+    std::size_t pad = piece.width > 0 && static_cast<std::size_t>(piece.width) > total
+                          ? static_cast<std::size_t>(piece.width) - total
+                          : 0;
+    const bool left = piece.flags & kMinus;
+    if (pad && !left && (piece.flags & kZero) && piece.precision < 0) {
+        zeros += pad;
+        pad = 0;
+    }
+    if (!left)
+        out.append(pad, ' ');
+    out.append(prefix, prefixSize);
+    out.append(zeros, '0');
+    out.append(first, digitCount);
+    if (left)
+        out.append(pad, ' ');
+}

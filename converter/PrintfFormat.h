@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One argument of a user format: a 32-bit integer (signed or unsigned) or a
+// string.
+struct FormatArg {
+    enum class Kind { Signed, Unsigned, String };
+
+    static FormatArg ofSigned(std::int32_t v) { return {Kind::Signed, static_cast<std::uint32_t>(v), {}}; }
+    static FormatArg ofUnsigned(std::uint32_t v) { return {Kind::Unsigned, v, {}}; }
+    static FormatArg ofString(std::string_view s) { return {Kind::String, 0, s}; }
+
+    Kind kind;
+    std::uint32_t bits;
+    std::string_view text;
+};
+
+// A printf-style format from the user, parsed once into literal runs and
+// conversions, then applied to typed arguments. It never hands the user's
+// text to the C library.
+//
+// Supported conversions: d i u o x X c s and %%, with the flags - + space # 0,
+// a width and a precision (each at most kMaxField), and for the integer
+// conversions the length modifiers hh h l ll. A supported conversion whose
+// argument fits prints exactly as C printf would print it.
+//
+// The one rule for everything else: each conversion takes the next argument
+// in order, and a conversion that does not fit -- no argument left, an
+// argument of the wrong kind, %n, '*', floating point, an unknown letter, a
+// flag or precision that C leaves undefined for it, a width or precision
+// above kMaxField -- is written out as it stands in the format. An
+// unfinished conversion at the end of the format is written out as well.
+//
+// Plain 32-bit values widen for ll the way the argument's own type would
+// (sign-extended when signed); l is the 32-bit long of the target platform.
+class PrintfFormat {
+public:
+    static constexpr int kMaxField = 4096;
+
+    explicit PrintfFormat(std::string_view format);
+
+    // Appends the formatted text to `out`.
+    void format(std::string& out, const FormatArg* args, std::size_t count) const;
+
+    // Number of conversions (argument slots) in the format.
+    std::size_t conversionCount() const { return conversionCount_; }
+
+private:
+    enum class Length : std::uint8_t { None, hh, h, l, ll };
+    enum Flag : std::uint8_t { kMinus = 1, kPlus = 2, kSpace = 4, kHash = 8, kZero = 16 };
+
+    struct Piece {
+        // conversion is 0 for a literal run; 1 for a conversion that can never
+        // fit (written out as it stands); otherwise the conversion letter.
+        char conversion;
+        std::uint8_t flags;
+        Length length;
+        int width;      // -1: none
+        int precision;  // -1: none
+        std::uint32_t textBegin;
+        std::uint32_t textSize;  // literal run, or the conversion as it stands
+    };
+
+    void parseConversion(std::string_view format, std::size_t& pos);
+    void addLiteral(std::string_view literal);
+    bool fits(const Piece& piece, const FormatArg& arg) const;
+    void formatInteger(std::string& out, const Piece& piece, const FormatArg& arg) const;
+    void formatString(std::string& out, const Piece& piece, std::string_view text) const;
+
+    std::string text_;
+    std::vector<Piece> pieces_;
+    std::size_t conversionCount_ = 0;
+};

@@ -1,0 +1,107 @@
+#include "SRecordConverter.h"
+
+#include "DataPlacement.h"
+#include "HexScan.h"
+#include "LineReader.h"
+
+namespace {
+
+struct RecordKind {
+    HexPattern pattern;
+    std::size_t dataStart;  // also the shortest line that is handled
+};
+
+const RecordKind& dataKind(char type)
+{
+    static const RecordKind kinds[] = {
+        {HexPattern("S1%*2x%4x"), 8},
+        {HexPattern("S2%*2x%6x"), 10},
+        {HexPattern("S3%*2x%8x"), 12},
+    };
+    return kinds[type - '1'];
+}
+
+const HexPattern& terminationPattern(char type)
+{
+    static const HexPattern patterns[] = {
+        HexPattern("S7%*2x%8x"),
+        HexPattern("S8%*2x%6x"),
+        HexPattern("S9%*2x%4x"),
+    };
+    return patterns[type - '7'];
+}
+
+constexpr std::size_t kHeaderDataStart = 8;
+
+}  // namespace
+
+SRecordConverter::SRecordConverter(std::string lineFormat, std::int32_t fillerValue, std::string gapText,
+                                   std::string s0Format_, std::string s9Format_,
+                                   LineReader& input, OutputChannel& output)
+    : DumpConverter(std::move(lineFormat), fillerValue, std::move(gapText), input, output),
+      s0Format(std::move(s0Format_)),
+      s9Format(std::move(s9Format_)),
+      compiledS0_(s0Format),
+      compiledS9_(s9Format)
+{
+}
+
+std::int32_t SRecordConverter::convert()
+{
+    DataPlacement placement(*this);
+    std::string_view line;
+    while (input().nextLine(line)) {
+        if (line.empty() || line[0] != 'S')
+            return 1;  // early stop: the pending line is not written
+        if (line.size() >= 2)
+            handleRecord(line, placement);
+    }
+    placement.finish();
+    return 0;
+}
+
+void SRecordConverter::handleRecord(std::string_view line, DataPlacement& placement)
+{
+    const char type = line[1];
+    if (type == '0') {
+        handleHeader(line);
+    } else if (type >= '1' && type <= '3') {
+        const RecordKind& kind = dataKind(type);
+        // A line that ends before its data start holds no record: passed over.
+        if (line.size() < kind.dataStart)
+            return;
+        std::uint32_t* target = &recordAddress_;
+        kind.pattern.scan(line, &target);
+        placement.placeRecord(recordAddress_, line, kind.dataStart);
+    } else if (type >= '7' && type <= '9') {
+        handleTermination(line, placement);
+    }
+    // S4, S5, S6 and anything else: passed over.
+}
+
+// Every data pair of the header is rendered, however long the header is.
+void SRecordConverter::handleHeader(std::string_view line)
+{
+    if (line.size() < kHeaderDataStart)
+        return;
+    std::vector<std::int32_t> headerValues;
+    for (std::size_t p = kHeaderDataStart; line.size() >= p + 4; p += 2) {
+        std::int32_t cell = ' ';
+        HexScan::scanPair(line, p, cell);
+        headerValues.push_back(cell);
+    }
+    std::string headerText;
+    buildAsciiText(headerValues, headerText);
+    FormatArg arg = FormatArg::ofString(headerText);
+    writeMessage(compiledS0_, &arg, 1);
+}
+
+// An unreadable start address keeps the previous one (0 at first).
+void SRecordConverter::handleTermination(std::string_view line, DataPlacement& placement)
+{
+    std::uint32_t* target = &startAddress_;
+    terminationPattern(line[1]).scan(line, &target);
+    placement.flushPending();
+    FormatArg arg = FormatArg::ofUnsigned(startAddress_);
+    writeMessage(compiledS9_, &arg, 1);
+}
