@@ -7,6 +7,9 @@
 #include <new>
 #include <ostream>
 #include <string>
+#include <thread>
+
+#include <sys/stat.h>
 
 #include "CArchive.h"
 #include "CArchiveException.h"
@@ -62,6 +65,21 @@ TEST_P(HugeLength, FailsWithoutAllocatingIt)
     } catch (const CArchiveException& e) {
         EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
     }
+    EXPECT_LT(g_largestRequest.load(), 64u * 1024);
+}
+
+// A pipe cannot tell how much is left: the text may then grow only with
+// the bytes that actually arrive.
+TEST_P(HugeLength, FromAPipeFailsWithoutAllocatingIt)
+{
+    TempDir dir;
+    const std::string path = dir.File("huge.fifo");
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    std::thread writer([&] { WriteBytes(path, GetParam().prefix + "just a few bytes"); });
+    TextItem item;
+    g_largestRequest = 0;
+    EXPECT_THROW(Load(path, item), CArchiveException);
+    writer.join();
     EXPECT_LT(g_largestRequest.load(), 64u * 1024);
 }
 
