@@ -1,0 +1,35 @@
+#include "ShellQuote.h"
+
+#include <cstring>
+
+namespace {
+
+bool IsSafeByte(char c)
+{
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+        return true;
+    // '~' is left out (tilde expansion at the start of a word), and so is
+    // every byte above 0x7F: a multibyte name is quoted like any other.
+    return c != '\0' && std::strchr("_./+-,:=@%", c) != nullptr;
+}
+
+}  // namespace
+
+std::string ShellQuote(const std::string& path)
+{
+    bool bare = !path.empty();
+    for (char c : path)
+        bare = bare && IsSafeByte(c);
+    if (bare)
+        return path;
+
+    std::string quoted = "'";
+    for (char c : path) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    quoted += '\'';
+    return quoted;
+}
