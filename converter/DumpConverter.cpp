@@ -13,8 +13,6 @@ DumpConverter::DumpConverter(std::string lineFormat_, std::int32_t fillerValue_,
       output_(output),
       compiledLine_(lineFormat)
 {
-    asciiText_.reserve(kLineSize);
-    formatted_.reserve(1024);
 }
 
 void DumpConverter::buildAsciiText(const std::vector<std::int32_t>& values, std::string& text) const
@@ -34,13 +32,15 @@ void DumpConverter::appendAsciiText(const std::int32_t* values, std::size_t coun
 
 std::int32_t DumpConverter::writeLine(std::uint32_t address, const std::vector<std::int32_t>& line)
 {
-    asciiText_.clear();
-    appendAsciiText(line.data(), kLineSize, asciiText_);
+    char text[kLineSize];
     FormatArg args[2 + kLineSize];
     args[0] = FormatArg::ofUnsigned(address);
-    for (std::size_t i = 0; i < kLineSize; ++i)
-        args[1 + i] = FormatArg::ofSigned(line[i]);
-    args[1 + kLineSize] = FormatArg::ofString(asciiText_);
+    for (std::size_t i = 0; i < kLineSize; ++i) {
+        std::int32_t v = line[i];
+        args[1 + i] = FormatArg::ofSigned(v);
+        text[i] = v >= 0x20 && v <= 0x7E ? static_cast<char>(v) : '.';
+    }
+    args[1 + kLineSize] = FormatArg::ofString(std::string_view(text, kLineSize));
     writeMessage(compiledLine_, args, 2 + kLineSize);
     return 0;
 }
@@ -68,9 +68,12 @@ void DumpConverter::writePlainText(std::string_view text)
     output_.writeText(text);
 }
 
+// The scratch buffer only grows: no allocation per line.
 void DumpConverter::writeMessage(const PrintfFormat& format, const FormatArg* args, std::size_t count)
 {
-    formatted_.clear();
-    format.format(formatted_, args, count);
-    output_.writeText(formatted_);
+    std::size_t bound = format.outputBound(args, count);
+    if (formatted_.size() < bound)
+        formatted_.resize(bound);
+    char* end = format.format(formatted_.data(), args, count);
+    output_.writeText(std::string_view(formatted_.data(), static_cast<std::size_t>(end - formatted_.data())));
 }

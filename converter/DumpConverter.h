@@ -52,6 +52,5 @@ private:
     LineReader& input_;
     OutputChannel& output_;
     const PrintfFormat compiledLine_;
-    std::string asciiText_;  // reused for every line: no allocation per line
-    std::string formatted_;
+    std::vector<char> formatted_;
 };

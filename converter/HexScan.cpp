@@ -1,26 +1,23 @@
 #include "HexScan.h"
 
-#include <array>
 
 namespace HexScan {
 
+#define TRELK_HEX_ROW_INVALID -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1
+// Indexed by byte: 0-9, A-F and a-f give their value, every other byte -1.
+const signed char kDigitTable[256] = {
+    TRELK_HEX_ROW_INVALID, TRELK_HEX_ROW_INVALID, TRELK_HEX_ROW_INVALID,
+    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1, -1, -1, -1, -1, -1,
+    -1, 10, 11, 12, 13, 14, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+    TRELK_HEX_ROW_INVALID,
+    -1, 10, 11, 12, 13, 14, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+    TRELK_HEX_ROW_INVALID,
+    TRELK_HEX_ROW_INVALID, TRELK_HEX_ROW_INVALID, TRELK_HEX_ROW_INVALID, TRELK_HEX_ROW_INVALID,
+    TRELK_HEX_ROW_INVALID, TRELK_HEX_ROW_INVALID, TRELK_HEX_ROW_INVALID, TRELK_HEX_ROW_INVALID,
+};
+#undef TRELK_HEX_ROW_INVALID
+
 namespace {
-
-constexpr std::array<signed char, 256> makeDigitTable()
-{
-    std::array<signed char, 256> table{};
-    for (auto& entry : table)
-        entry = -1;
-    for (int i = 0; i < 10; ++i)
-        table['0' + i] = static_cast<signed char>(i);
-    for (int i = 0; i < 6; ++i) {
-        table['a' + i] = static_cast<signed char>(10 + i);
-        table['A' + i] = static_cast<signed char>(10 + i);
-    }
-    return table;
-}
-
-constexpr std::array<signed char, 256> kDigits = makeDigitTable();
 
 bool isScanSpace(char c)
 {
@@ -28,11 +25,6 @@ bool isScanSpace(char c)
 }
 
 }  // namespace
-
-int digitValue(char c)
-{
-    return kDigits[static_cast<unsigned char>(c)];
-}
 
 bool scanField(std::string_view text, std::size_t& pos, int width, std::uint32_t& value)
 {

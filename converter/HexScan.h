@@ -12,8 +12,13 @@
 // through a table, never through sscanf itself.
 namespace HexScan {
 
+extern const signed char kDigitTable[256];
+
 // Value of a hexadecimal digit, or -1.
-int digitValue(char c);
+inline int digitValue(char c)
+{
+    return kDigitTable[static_cast<unsigned char>(c)];
+}
 
 // Scans one field starting at `pos`; on success stores the value, moves
 // `pos` behind the field and returns true. On failure leaves `value` as it

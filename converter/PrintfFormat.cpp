@@ -1,8 +1,22 @@
 #include "PrintfFormat.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 constexpr char kNeverFits = 1;
+constexpr char kPlainHex = 2;
+constexpr const char* kUpperDigits = "0123456789ABCDEF";
+constexpr const char* kLowerDigits = "0123456789abcdef";
+// Room for any number: 22 octal digits of 64 bits, a sign or "0x".
+constexpr std::size_t kNumberRoom = 24;
+
+char* fill(char* out, char c, std::size_t count)
+{
+    std::memset(out, c, count);
+    return out + count;
+}
 
 bool isDigit(char c)
 {
@@ -45,6 +59,7 @@ void PrintfFormat::addLiteral(std::string_view literal)
     auto end = static_cast<std::uint32_t>(text_.size());
     text_.append(literal);
     auto size = static_cast<std::uint32_t>(literal.size());
+    fixedBound_ += size;
     if (!pieces_.empty() && pieces_.back().conversion == 0
         && pieces_.back().textBegin + pieces_.back().textSize == end) {
         pieces_.back().textSize += size;
@@ -125,6 +140,14 @@ void PrintfFormat::parseConversion(std::string_view format, std::size_t& pos)
     }
     if (fitting)
         piece.conversion = letter;
+    if (fitting && (letter == 'x' || letter == 'X') && (piece.flags & ~kZero) == 0 && piece.precision < 0
+        && piece.width <= 8 && (piece.length == Length::None || piece.length == Length::l)) {
+        piece.conversion = kPlainHex;
+        if (letter == 'X')
+            piece.flags |= kUpper;
+    }
+    fixedBound_ += piece.textSize + static_cast<std::size_t>(std::max(piece.width, 0))
+                   + static_cast<std::size_t>(std::max(piece.precision, 0)) + kNumberRoom;
     pieces_.push_back(piece);
     ++conversionCount_;
 }
@@ -136,44 +159,88 @@ bool PrintfFormat::fits(const Piece& piece, const FormatArg& arg) const
     return arg.kind != FormatArg::Kind::String;
 }
 
+std::size_t PrintfFormat::outputBound(const FormatArg* args, std::size_t count) const
+{
+    std::size_t bound = fixedBound_;
+    for (std::size_t i = 0; i < count; ++i)
+        bound += args[i].text.size();
+    return bound;
+}
+
 void PrintfFormat::format(std::string& out, const FormatArg* args, std::size_t count) const
+{
+    const std::size_t old = out.size();
+    out.resize(old + outputBound(args, count));
+    char* end = format(&out[old], args, count);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+char* PrintfFormat::format(char* out, const FormatArg* args, std::size_t count) const
 {
     std::size_t next = 0;
     for (const Piece& piece : pieces_) {
         if (piece.conversion == 0) {
-            out.append(text_, piece.textBegin, piece.textSize);
+            std::memcpy(out, text_.data() + piece.textBegin, piece.textSize);
+            out += piece.textSize;
             continue;
         }
         const FormatArg* arg = next < count ? &args[next] : nullptr;
         ++next;
         if (piece.conversion == kNeverFits || !arg || !fits(piece, *arg)) {
-            out.append(text_, piece.textBegin, piece.textSize);
+            std::memcpy(out, text_.data() + piece.textBegin, piece.textSize);
+            out += piece.textSize;
+        } else if (piece.conversion == kPlainHex) {
+            out = formatHex(out, piece, arg->bits);
         } else if (piece.conversion == 's') {
-            formatString(out, piece, arg->text);
+            out = formatString(out, piece, arg->text);
         } else if (piece.conversion == 'c') {
             char c = static_cast<char>(static_cast<unsigned char>(arg->bits));
-            formatString(out, piece, std::string_view(&c, 1));
+            out = formatString(out, piece, std::string_view(&c, 1));
         } else {
-            formatInteger(out, piece, *arg);
+            out = formatInteger(out, piece, *arg);
         }
     }
+    return out;
 }
 
-void PrintfFormat::formatString(std::string& out, const Piece& piece, std::string_view text) const
+char* PrintfFormat::formatString(char* out, const Piece& piece, std::string_view text)
 {
     if (piece.precision >= 0 && text.size() > static_cast<std::size_t>(piece.precision))
         text = text.substr(0, static_cast<std::size_t>(piece.precision));
     std::size_t pad = piece.width > 0 && static_cast<std::size_t>(piece.width) > text.size()
                           ? static_cast<std::size_t>(piece.width) - text.size()
                           : 0;
-    if (!(piece.flags & kMinus))
-        out.append(pad, ' ');
-    out.append(text);
-    if (piece.flags & kMinus)
-        out.append(pad, ' ');
+    const bool left = piece.flags & kMinus;
+    if (!left)
+        out = fill(out, ' ', pad);
+    if (!text.empty())
+        std::memcpy(out, text.data(), text.size());
+    out += text.size();
+    if (left)
+        out = fill(out, ' ', pad);
+    return out;
 }
 
-void PrintfFormat::formatInteger(std::string& out, const Piece& piece, const FormatArg& arg) const
+// %0Nx / %0NX / %Nx / %NX without other flags, N <= 8: the common case of
+// the line format, written from the right without a digit buffer.
+char* PrintfFormat::formatHex(char* out, const Piece& piece, std::uint32_t value)
+{
+    const char* digitSet = piece.flags & kUpper ? kUpperDigits : kLowerDigits;
+    int used = 1;
+    while (used < 8 && (value >> (4 * used)) != 0)
+        ++used;
+    const int width = piece.width > used ? piece.width : used;
+    char* end = out + width;
+    char* p = end;
+    for (int i = 0; i < used; ++i, value >>= 4)
+        *--p = digitSet[value & 0xF];
+    const char pad = piece.flags & kZero ? '0' : ' ';
+    while (p > out)
+        *--p = pad;
+    return end;
+}
+
+char* PrintfFormat::formatInteger(char* out, const Piece& piece, const FormatArg& arg)
 {
     const char c = piece.conversion;
     const bool signedConversion = c == 'd' || c == 'i';
@@ -202,26 +269,33 @@ void PrintfFormat::formatInteger(std::string& out, const Piece& piece, const For
         }
     }
 
-    const unsigned base = c == 'o' ? 8 : (c == 'x' || c == 'X') ? 16 : 10;
-    const char* digitSet = c == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
     char digits[24];
     char* end = digits + sizeof digits;
     char* first = end;
-    for (std::uint64_t v = magnitude; v != 0; v /= base)
-        *--first = digitSet[v % base];
+    if (c == 'x' || c == 'X') {
+        const char* digitSet = c == 'X' ? kUpperDigits : kLowerDigits;
+        for (std::uint64_t v = magnitude; v != 0; v >>= 4)
+            *--first = digitSet[v & 0xF];
+    } else if (c == 'o') {
+        for (std::uint64_t v = magnitude; v != 0; v >>= 3)
+            *--first = static_cast<char>('0' + (v & 7));
+    } else {
+        for (std::uint64_t v = magnitude; v != 0; v /= 10)
+            *--first = static_cast<char>('0' + v % 10);
+    }
     std::size_t digitCount = static_cast<std::size_t>(end - first);
     const std::size_t precision = piece.precision >= 0 ? static_cast<std::size_t>(piece.precision) : 1;
     std::size_t zeros = precision > digitCount ? precision - digitCount : 0;
     if (c == 'o' && (piece.flags & kHash) && zeros == 0 && (digitCount == 0 || *first != '0'))
         zeros = 1;
 
-    char prefix[2];
+    char prefix[2] = {};
     std::size_t prefixSize = 0;
     if (signedConversion) {
         if (negative) prefix[prefixSize++] = '-';
         else if (piece.flags & kPlus) prefix[prefixSize++] = '+';
         else if (piece.flags & kSpace) prefix[prefixSize++] = ' ';
-    } else if ((piece.flags & kHash) && base == 16 && magnitude != 0) {
+    } else if ((piece.flags & kHash) && (c == 'x' || c == 'X') && magnitude != 0) {
         prefix[prefixSize++] = '0';
         prefix[prefixSize++] = c;
     }
@@ -236,10 +310,13 @@ void PrintfFormat::formatInteger(std::string& out, const Piece& piece, const For
         pad = 0;
     }
     if (!left)
-        out.append(pad, ' ');
-    out.append(prefix, prefixSize);
-    out.append(zeros, '0');
-    out.append(first, digitCount);
+        out = fill(out, ' ', pad);
+    for (std::size_t i = 0; i < prefixSize; ++i)
+        *out++ = prefix[i];
+    out = fill(out, '0', zeros);
+    std::memcpy(out, first, digitCount);
+    out += digitCount;
     if (left)
-        out.append(pad, ' ');
+        out = fill(out, ' ', pad);
+    return out;
 }

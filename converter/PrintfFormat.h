@@ -46,16 +46,23 @@ public:
     // Appends the formatted text to `out`.
     void format(std::string& out, const FormatArg* args, std::size_t count) const;
 
+    // Room that format() needs at most for these arguments.
+    std::size_t outputBound(const FormatArg* args, std::size_t count) const;
+    // Writes the formatted text to `dest`, which has outputBound() bytes of
+    // room; returns the end of the text.
+    char* format(char* dest, const FormatArg* args, std::size_t count) const;
+
     // Number of conversions (argument slots) in the format.
     std::size_t conversionCount() const { return conversionCount_; }
 
 private:
     enum class Length : std::uint8_t { None, hh, h, l, ll };
-    enum Flag : std::uint8_t { kMinus = 1, kPlus = 2, kSpace = 4, kHash = 8, kZero = 16 };
+    enum Flag : std::uint8_t { kMinus = 1, kPlus = 2, kSpace = 4, kHash = 8, kZero = 16, kUpper = 32 };
 
     struct Piece {
         // conversion is 0 for a literal run; 1 for a conversion that can never
-        // fit (written out as it stands); otherwise the conversion letter.
+        // fit (written out as it stands); 2 for a plain %0Nx / %0NX with N <= 8
+        // (the line format's common case); otherwise the conversion letter.
         char conversion;
         std::uint8_t flags;
         Length length;
@@ -68,10 +75,12 @@ private:
     void parseConversion(std::string_view format, std::size_t& pos);
     void addLiteral(std::string_view literal);
     bool fits(const Piece& piece, const FormatArg& arg) const;
-    void formatInteger(std::string& out, const Piece& piece, const FormatArg& arg) const;
-    void formatString(std::string& out, const Piece& piece, std::string_view text) const;
+    static char* formatInteger(char* out, const Piece& piece, const FormatArg& arg);
+    static char* formatHex(char* out, const Piece& piece, std::uint32_t value);
+    static char* formatString(char* out, const Piece& piece, std::string_view text);
 
     std::string text_;
     std::vector<Piece> pieces_;
     std::size_t conversionCount_ = 0;
+    std::size_t fixedBound_ = 0;  // literals and conversions without string arguments
 };
