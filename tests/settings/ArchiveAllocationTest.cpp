@@ -1,43 +1,17 @@
-// A binary of its own: it replaces the global operator new to see the
+// A binary of its own: its global operator new is replaced to see the
 // largest single request a load makes.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <ostream>
 #include <string>
 #include <thread>
 
 #include <sys/stat.h>
 
+#include "AllocationCounter.h"
 #include "CArchive.h"
 #include "CArchiveException.h"
 #include "SettingsFiles.h"
-
-namespace {
-std::atomic<std::size_t> g_largestRequest{0};
-}
-
-void* operator new(std::size_t size)
-{
-    std::size_t seen = g_largestRequest.load();
-    while (size > seen && !g_largestRequest.compare_exchange_weak(seen, size)) {
-    }
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 namespace {
 
@@ -58,14 +32,14 @@ TEST_P(HugeLength, FailsWithoutAllocatingIt)
     const std::string path = dir.File("huge.dat");
     WriteBytes(path, GetParam().prefix + "just a few bytes");
     TextItem item;
-    g_largestRequest = 0;
+    ResetLargestRequest();
     try {
         Load(path, item);
         FAIL() << "load succeeded";
     } catch (const CArchiveException& e) {
         EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
     }
-    EXPECT_LT(g_largestRequest.load(), 64u * 1024);
+    EXPECT_LT(LargestRequest(), 64u * 1024);
 }
 
 // A pipe cannot tell how much is left: the text may then grow only with
@@ -77,10 +51,10 @@ TEST_P(HugeLength, FromAPipeFailsWithoutAllocatingIt)
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
     std::thread writer([&] { WriteBytes(path, GetParam().prefix + "just a few bytes"); });
     TextItem item;
-    g_largestRequest = 0;
+    ResetLargestRequest();
     EXPECT_THROW(Load(path, item), CArchiveException);
     writer.join();
-    EXPECT_LT(g_largestRequest.load(), 64u * 1024);
+    EXPECT_LT(LargestRequest(), 64u * 1024);
 }
 
 INSTANTIATE_TEST_SUITE_P(
