@@ -1,0 +1,3 @@
+#include "CDumpApp.h"
+
+wxIMPLEMENT_APP(CDumpApp);
