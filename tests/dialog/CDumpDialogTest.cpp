@@ -1,0 +1,424 @@
+// Values and controls of the main dialog: what the window shows on opening,
+// and where the two copies meet (ShowValues, TakeValues, the handlers).
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include <wx/stattext.h>
+#include <wx/statbox.h>
+
+#include "DialogTestSupport.h"
+#include "FormatPreset.h"
+#include "ResourceIds.h"
+
+namespace {
+
+const std::string kRow0Format = g_formatPresets[0].pszFormat;
+const std::string kRow3Format = g_formatPresets[3].pszFormat;
+
+struct EditState {
+    const char* name;
+    int id;
+    std::string text;
+    bool enabled;
+};
+
+TEST(DumpDialogFirstStart, EditsShowTheDefaults)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    const std::vector<EditState> expected = {
+        {"input", IDC_INPUT, "", true},
+        {"extension", IDC_OUTPUT_EXT, "txt", true},
+        {"output", IDC_OUTPUT, "", false},
+        {"line format", IDC_LINE_FORMAT, kRow0Format, false},
+        {"filler", IDC_FILLER, "FF", true},
+        {"gap text", IDC_GAP_TEXT, "", true},
+        {"S0", IDC_S0_FORMAT, "Header Information : \"%s\"", true},
+        {"S9", IDC_S9_FORMAT, "Starting Execution Address : %08X", true},
+        {"H01", IDC_H01_FORMAT, "End Record", true},
+        {"H02", IDC_H02_FORMAT, "Extended Segment Address Record : %04X", true},
+        {"H03", IDC_H03_FORMAT, "Start Segment Address Record : %04X %04X", true},
+        {"H04", IDC_H04_FORMAT, "Extended Linear Address Record : %04X", true},
+        {"H05", IDC_H05_FORMAT, "Start Linear Address Record : %04X", true},
+    };
+    for (const EditState& e : expected) {
+        auto* edit = wxDynamicCast(d.FindWindow(e.id), wxTextCtrl);
+        ASSERT_NE(edit, nullptr) << e.name;
+        EXPECT_EQ(Text(edit), e.text) << e.name;
+        EXPECT_EQ(edit->IsEnabled(), e.enabled) << e.name;
+    }
+}
+
+TEST(DumpDialogFirstStart, ChecksButtonsAndPresetList)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    EXPECT_TRUE(d.m_checkSameAsInput->GetValue());
+    EXPECT_FALSE(d.m_checkOpenOutput->GetValue());
+    EXPECT_FALSE(d.m_checkSort->GetValue());
+    EXPECT_FALSE(d.m_btnBrowseOutput->IsEnabled());
+    EXPECT_EQ(d.m_comboFormat->GetSelection(), 0);
+    ASSERT_EQ(d.m_comboFormat->GetCount(), unsigned(kFormatPresetCount));
+    for (int row = 0; row < kFormatPresetCount; ++row)
+        EXPECT_EQ(Utf8(d.m_comboFormat->GetString(row)), g_formatPresets[row].pszDescription);
+}
+
+TEST(DumpDialogFirstStart, ReopeningDoesNotRepeatThePresets)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    d.InitDialog();
+    EXPECT_EQ(d.m_comboFormat->GetCount(), unsigned(kFormatPresetCount));
+}
+
+struct TemplateControl {
+    int id;
+    const char* kind;
+    const char* text;
+};
+
+// Template order is the tab order: the window's children must come in it.
+TEST(DumpDialogTemplate, ControlsInTemplateOrderWithTheirTexts)
+{
+    const std::vector<TemplateControl> expected = {
+        {IDC_EXECUTE, "wxButton", "実行"},
+        {IDCANCEL_EXIT, "wxButton", "終了"},
+        {IDC_DEFAULTS, "wxButton", "デフォルト設定"},
+        {IDC_FALSE_DEFAULT, "wxButton", "偽標準"},
+        {wxID_ANY, "wxStaticBox", "入力ファイル選択"},
+        {IDC_INPUT, "wxTextCtrl", ""},
+        {IDC_BROWSE_INPUT, "wxButton", "参照"},
+        {wxID_ANY, "wxStaticBox", "出力ファイル指定"},
+        {IDC_SAME_AS_INPUT, "wxCheckBox", "入力ファイルと同じで拡張子は"},
+        {IDC_OUTPUT_EXT, "wxTextCtrl", "txt"},
+        {IDC_OPEN_OUTPUT, "wxCheckBox", "出力ファイルを開く"},
+        {IDC_OUTPUT, "wxTextCtrl", ""},
+        {IDC_BROWSE_OUTPUT, "wxButton", "参照"},
+        {wxID_ANY, "wxStaticBox", "出力形式指定"},
+        {wxID_ANY, "wxStaticText", "出力形式選択"},
+        {IDC_FORMAT_PRESET, "wxChoice", nullptr},
+        {wxID_ANY, "wxStaticText", "書式制御文字列"},
+        {IDC_LINE_FORMAT, "wxTextCtrl", nullptr},
+        {wxID_ANY, "wxStaticText", "アドレスの隙間を埋める詰草数値（１６進２桁）"},
+        {IDC_FILLER, "wxTextCtrl", "FF"},
+        {wxID_ANY, "wxStaticText", "アドレスに１行以上の隔たりがある時の表示（無指定は行挿入なし）"},
+        {IDC_GAP_TEXT, "wxTextCtrl", ""},
+        {wxID_ANY, "wxStaticBox", "Ｓレコード形式指定"},
+        {IDC_SORT_OUTPUT, "wxCheckBox", "変換後に出力ファイルをソートする"},
+        {wxID_ANY, "wxStaticText", "Ｓ０レコード出力書式"},
+        {wxID_ANY, "wxStaticText", "Ｓ９レコード出力書式"},
+        {IDC_S0_FORMAT, "wxTextCtrl", nullptr},
+        {IDC_S9_FORMAT, "wxTextCtrl", nullptr},
+        {wxID_ANY, "wxStaticBox", "INTEL HEX 形式指定"},
+        {wxID_ANY, "wxStaticText", "０１レコード出力書式"},
+        {wxID_ANY, "wxStaticText", "０２レコード出力書式"},
+        {wxID_ANY, "wxStaticText", "０３レコード出力書式"},
+        {wxID_ANY, "wxStaticText", "０４レコード出力書式"},
+        {wxID_ANY, "wxStaticText", "０５レコード出力書式"},
+        {IDC_H01_FORMAT, "wxTextCtrl", nullptr},
+        {IDC_H02_FORMAT, "wxTextCtrl", nullptr},
+        {IDC_H03_FORMAT, "wxTextCtrl", nullptr},
+        {IDC_H04_FORMAT, "wxTextCtrl", nullptr},
+        {IDC_H05_FORMAT, "wxTextCtrl", nullptr},
+    };
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    EXPECT_EQ(Utf8(d.GetTitle()), "Trelk Dump");
+    const wxWindowList& children = d.GetChildren();
+    ASSERT_EQ(children.size(), expected.size());
+    size_t i = 0;
+    for (const wxWindow* child : children) {
+        const TemplateControl& e = expected[i++];
+        SCOPED_TRACE(testing::Message() << "template position " << i);
+        EXPECT_EQ(Utf8(child->GetClassInfo()->GetClassName()), e.kind);
+        if (e.id != wxID_ANY) {
+            EXPECT_EQ(child->GetId(), e.id);
+        }
+        if (e.text == nullptr)
+            continue;
+        const wxString text = wxDynamicCast(child, wxTextCtrl)
+                                  ? wxDynamicCast(child, wxTextCtrl)->GetValue()
+                                  : child->GetLabel();
+        EXPECT_EQ(Utf8(text), e.text);
+    }
+    EXPECT_FALSE(d.FindWindow(IDC_FALSE_DEFAULT)->IsShown());
+    EXPECT_EQ(d.GetDefaultItem(), d.FindWindow(IDC_FALSE_DEFAULT));
+}
+
+TEST(DumpDialogTemplate, NoMinimiseMaximiseOrResize)
+{
+    OpenDialog dialog;
+    const long style = dialog->GetWindowStyleFlag();
+    EXPECT_EQ(style & (wxMINIMIZE_BOX | wxMAXIMIZE_BOX | wxRESIZE_BORDER), 0);
+    EXPECT_NE(style & wxCLOSE_BOX, 0);
+}
+
+// Every row: the edit shows that row's format, editable only for the custom
+// row, where it shows the custom format (row 0's on a first start).
+TEST(DumpDialogPresets, SelectingARowShowsItsFormat)
+{
+    for (int row = 0; row < kFormatPresetCount; ++row) {
+        SCOPED_TRACE(testing::Message() << "row " << row);
+        OpenDialog dialog;
+        CDumpDialog& d = dialog.Init();
+        user::Select(d.m_comboFormat, row);
+        EXPECT_EQ(d.m_nFormatPreset, row);
+        const bool custom = row == kFormatPresetCount - 1;
+        EXPECT_EQ(Text(d.m_editFormat), custom ? kRow0Format : g_formatPresets[row].pszFormat);
+        EXPECT_EQ(d.m_editFormat->IsEnabled(), custom);
+    }
+}
+
+TEST(DumpDialogPresets, TypedCustomFormatWithoutARunIsLost)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    user::Select(d.m_comboFormat, 16);
+    user::Type(d.m_editFormat, "%08X: mine");
+    user::Select(d.m_comboFormat, 3);
+    EXPECT_EQ(Text(d.m_editFormat), kRow3Format);
+    user::Select(d.m_comboFormat, 16);
+    EXPECT_EQ(Text(d.m_editFormat), kRow0Format);
+    EXPECT_EQ(d.m_strCustomFormat, kRow0Format);
+}
+
+TEST(DumpDialogPresets, CustomFormatTakenByARunIsKept)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    user::Select(d.m_comboFormat, 16);
+    user::Type(d.m_editFormat, "%08X: mine");
+    d.TakeValues();
+    EXPECT_EQ(d.m_strCustomFormat, "%08X: mine");
+    EXPECT_EQ(d.m_strLineFormat, "%08X: mine");
+    user::Select(d.m_comboFormat, 5);
+    user::Select(d.m_comboFormat, 16);
+    EXPECT_EQ(Text(d.m_editFormat), "%08X: mine");
+}
+
+TEST(DumpDialogPresets, RunUnderAPresetTakesItsFormatButKeepsTheCustomOne)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    d.m_strCustomFormat = "%08X: mine";
+    user::Select(d.m_comboFormat, 3);
+    d.TakeValues();
+    EXPECT_EQ(d.m_nFormatPreset, 3);
+    EXPECT_EQ(d.m_strLineFormat, kRow3Format);
+    EXPECT_EQ(d.m_strCustomFormat, "%08X: mine");
+}
+
+// A damaged settings file can hold any index: it reads as row 0.
+TEST(DumpDialogPresets, StoredIndexOutsideTheTableShowsRowZero)
+{
+    for (int32_t index : {-1, 17, 1000, INT_MIN, INT_MAX}) {
+        SCOPED_TRACE(testing::Message() << "index " << index);
+        OpenDialog dialog;
+        dialog->m_nFormatPreset = index;
+        CDumpDialog& d = dialog.Init();
+        EXPECT_EQ(d.m_comboFormat->GetSelection(), 0);
+        EXPECT_EQ(Text(d.m_editFormat), kRow0Format);
+        EXPECT_FALSE(d.m_editFormat->IsEnabled());
+        d.TakeValues();
+        EXPECT_EQ(d.m_nFormatPreset, 0);
+        EXPECT_EQ(d.m_strLineFormat, kRow0Format);
+    }
+}
+
+TEST(DumpDialogShowValues, TypedTextIsReplacedByTheTakenValues)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    d.m_strInputFile = "/work/taken.mot";
+    d.ShowValues();
+    user::Type(d.m_editInput, "/work/typed.mot");
+    user::Type(d.m_editFiller, "00");
+    user::Type(d.m_editS0, "typed");
+    d.m_checkSort->SetValue(true);
+    user::Select(d.m_comboFormat, 2);
+    EXPECT_EQ(Text(d.m_editInput), "/work/taken.mot");
+    EXPECT_EQ(Text(d.m_editFiller), "FF");
+    EXPECT_EQ(Text(d.m_editS0), "Header Information : \"%s\"");
+    EXPECT_FALSE(d.m_checkSort->GetValue());
+    EXPECT_EQ(d.m_strInputFile, "/work/taken.mot");
+}
+
+TEST(DumpDialogShowValues, UnicodePathsSurviveTheControls)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    const std::string path = "/work/データ/ﾌｧｲﾙ.mot";
+    user::Type(d.m_editInput, path);
+    d.TakeValues();
+    EXPECT_EQ(d.m_strInputFile, path);
+    d.ShowValues();
+    EXPECT_EQ(Text(d.m_editInput), path);
+}
+
+TEST(DumpDialogOutputName, ClearingSameAsInputShowsTheDerivedName)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    // What a run with 1013 ticked leaves behind.
+    d.m_strOutputFile = "/work/prog.txt";
+    d.ShowValues();
+    EXPECT_EQ(Text(d.m_editOutput), "");
+    user::Toggle(d.m_checkSameAsInput);
+    EXPECT_EQ(d.m_bSameAsInput, 0);
+    EXPECT_EQ(Text(d.m_editOutput), "/work/prog.txt");
+    EXPECT_TRUE(d.m_editOutput->IsEnabled());
+    EXPECT_TRUE(d.m_btnBrowseOutput->IsEnabled());
+    EXPECT_EQ(Text(d.m_editOutputExt), "");
+    EXPECT_FALSE(d.m_editOutputExt->IsEnabled());
+}
+
+TEST(DumpDialogOutputName, TickingSameAsInputForgetsTheBrowsedOutput)
+{
+    OpenDialog dialog;
+    dialog->m_bSameAsInput = 0;
+    CDumpDialog& d = dialog.Init();
+    d.m_strBrowsedOutput = d.m_strOutputFile = "/work/out.txt";
+    user::Toggle(d.m_checkSameAsInput);
+    EXPECT_EQ(d.m_bSameAsInput, 1);
+    EXPECT_EQ(d.m_strBrowsedOutput, "");
+    EXPECT_EQ(d.m_strOutputFile, "/work/out.txt");
+    user::Toggle(d.m_checkSameAsInput);
+    EXPECT_EQ(d.m_strBrowsedOutput, "");
+    EXPECT_EQ(Text(d.m_editOutput), "/work/out.txt");
+}
+
+TEST(DumpDialogOutputName, ClearingSameAsInputKeepsTheBrowsedOutput)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    d.m_strBrowsedOutput = "/work/out.txt";
+    user::Toggle(d.m_checkSameAsInput);
+    EXPECT_EQ(d.m_strBrowsedOutput, "/work/out.txt");
+}
+
+struct TakeCase {
+    const char* name;
+    bool sameAsInput;
+    std::string outputFile;
+    std::string outputExt;
+};
+
+// Only the field that 1013 leaves enabled is taken; the other keeps its value.
+TEST(DumpDialogTakeValues, SameAsInputDecidesWhichNameIsTaken)
+{
+    const std::vector<TakeCase> cases = {
+        {"ticked", true, "/work/kept.txt", "lst"},
+        {"cleared", false, "/work/typed.txt", "txt"},
+    };
+    for (const TakeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenDialog dialog;
+        dialog->m_strOutputFile = "/work/kept.txt";
+        dialog->m_bSameAsInput = c.sameAsInput ? 1 : 0;
+        CDumpDialog& d = dialog.Init();
+        if (c.sameAsInput)
+            user::Type(d.m_editOutputExt, "lst");
+        else
+            user::Type(d.m_editOutput, "/work/typed.txt");
+        d.TakeValues();
+        EXPECT_EQ(d.m_strOutputFile, c.outputFile);
+        EXPECT_EQ(d.m_strOutputExt, c.outputExt);
+    }
+}
+
+TEST(DumpDialogTakeValues, EveryControlReachesItsValue)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    user::Type(d.m_editInput, "/in.hex");
+    d.m_checkOpenOutput->SetValue(true);
+    d.m_checkSort->SetValue(true);
+    user::Type(d.m_editFiller, "a");
+    user::Type(d.m_editGapText, "----");
+    const std::vector<std::pair<wxTextCtrl*, std::string*>> formats = {
+        {d.m_editS0, &d.m_strS0Format},   {d.m_editS9, &d.m_strS9Format},
+        {d.m_editH01, &d.m_strH01Format}, {d.m_editH02, &d.m_strH02Format},
+        {d.m_editH03, &d.m_strH03Format}, {d.m_editH04, &d.m_strH04Format},
+        {d.m_editH05, &d.m_strH05Format},
+    };
+    for (size_t i = 0; i < formats.size(); ++i)
+        user::Type(formats[i].first, "f" + std::to_string(i));
+    d.TakeValues();
+    EXPECT_EQ(d.m_strInputFile, "/in.hex");
+    EXPECT_EQ(d.m_bOpenOutput, 1);
+    EXPECT_EQ(d.m_bSortOutput, 1);
+    EXPECT_EQ(d.m_strFiller, "a");
+    EXPECT_EQ(d.m_strGapText, "----");
+    for (size_t i = 0; i < formats.size(); ++i)
+        EXPECT_EQ(*formats[i].second, "f" + std::to_string(i)) << "format " << i;
+}
+
+TEST(DumpDialogHandlers, DefaultsResetEveryValueAndControl)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    d.m_strInputFile = "/in.mot";
+    d.m_strOutputFile = d.m_strBrowsedOutput = "/out.txt";
+    d.m_strOutputExt = "lst";
+    d.m_bSameAsInput = 0;
+    d.m_bOpenOutput = 1;
+    d.m_bSortOutput = 1;
+    d.m_nFormatPreset = 16;
+    d.m_strCustomFormat = d.m_strLineFormat = "%08X";
+    d.m_strFiller = "00";
+    d.m_strH03Format = "changed";
+    d.ShowValues();
+    user::Click(d, IDC_DEFAULTS);
+    EXPECT_EQ(d.m_strInputFile, "");
+    EXPECT_EQ(d.m_strOutputFile, "");
+    EXPECT_EQ(d.m_strBrowsedOutput, "");
+    EXPECT_EQ(d.m_strOutputExt, "txt");
+    EXPECT_EQ(d.m_bSameAsInput, 1);
+    EXPECT_EQ(d.m_bOpenOutput, 0);
+    EXPECT_EQ(d.m_bSortOutput, 0);
+    EXPECT_EQ(d.m_nFormatPreset, 0);
+    EXPECT_EQ(d.m_strLineFormat, kRow0Format);
+    EXPECT_EQ(d.m_strCustomFormat, kRow0Format);
+    EXPECT_EQ(d.m_strFiller, "FF");
+    EXPECT_EQ(d.m_strH03Format, "Start Segment Address Record : %04X %04X");
+    EXPECT_EQ(Text(d.m_editInput), "");
+    EXPECT_TRUE(d.m_checkSameAsInput->GetValue());
+    EXPECT_FALSE(d.m_checkOpenOutput->GetValue());
+    EXPECT_FALSE(d.m_checkSort->GetValue());
+    EXPECT_EQ(Text(d.m_editOutputExt), "txt");
+    EXPECT_EQ(Text(d.m_editOutput), "");
+    EXPECT_EQ(d.m_comboFormat->GetSelection(), 0);
+    EXPECT_FALSE(d.m_editFormat->IsEnabled());
+    EXPECT_EQ(Text(d.m_editH03), "Start Segment Address Record : %04X %04X");
+}
+
+TEST(DumpDialogHandlers, ExtensionIsTakenWhenItsEditLosesTheFocus)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    user::Type(d.m_editOutputExt, "lst");
+    user::Type(d.m_editInput, "/typed.mot");
+    EXPECT_EQ(d.m_strOutputExt, "txt");
+    user::LeaveFocus(d.m_editOutputExt);
+    EXPECT_EQ(d.m_strOutputExt, "lst");
+    EXPECT_EQ(d.m_strInputFile, "");
+    EXPECT_EQ(Text(d.m_editInput), "/typed.mot");
+}
+
+TEST(DumpDialogHandlers, OpenOutputTakesOnlyItsCheckState)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    user::Type(d.m_editInput, "/typed.mot");
+    user::Toggle(d.m_checkOpenOutput);
+    EXPECT_EQ(d.m_bOpenOutput, 1);
+    EXPECT_EQ(Text(d.m_editInput), "/typed.mot");
+    EXPECT_EQ(d.m_strInputFile, "");
+    user::Toggle(d.m_checkOpenOutput);
+    EXPECT_EQ(d.m_bOpenOutput, 0);
+}
+
+} // namespace

@@ -1,0 +1,218 @@
+// The dialogs in their modal loops, driven by synthetic mouse and keyboard
+// input (XTest under Xvfb): focus, Enter, Esc, the Exit button, the close
+// box and the about box.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include <wx/menu.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include "CAboutDialog.h"
+#include "DialogTestSupport.h"
+#include "ResourceIds.h"
+
+namespace {
+
+// Returned when a script failed to end the modal loop itself.
+constexpr int kStuck = -77;
+
+// Lets the toolkit deliver what is pending (input, focus, paint) until the
+// condition holds or a generous bound runs out.
+bool SettleUntil(const std::function<bool()>& condition)
+{
+    for (int i = 0; i < 200 && !condition(); ++i) {
+        wxMilliSleep(10);
+        wxYield();
+    }
+    return condition();
+}
+
+// For input that has no effect to wait for: a short, fixed number of rounds.
+void Settle()
+{
+    for (int i = 0; i < 20; ++i) {
+        wxMilliSleep(10);
+        wxYield();
+    }
+}
+
+// Shows the dialog modally and runs the script inside its loop. A watchdog
+// ends a loop that the script left running, so a fault fails instead of
+// hanging the test binary.
+int RunModal(wxDialog& dialog, const std::function<void()>& script)
+{
+    wxTimer watchdog;
+    watchdog.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (dialog.IsModal())
+            dialog.EndModal(kStuck);
+    });
+    watchdog.StartOnce(20000);
+    dialog.CallAfter([&] {
+        SettleUntil([&] { return dialog.IsActive() || wxWindow::FindFocus() != nullptr; });
+        script();
+    });
+    return dialog.ShowModal();
+}
+
+void ClickOn(wxWindow* window)
+{
+    wxUIActionSimulator sim;
+    sim.MouseMove(window->GetScreenRect().GetPosition() + window->GetSize() / 2);
+    Settle();
+    sim.MouseClick();
+}
+
+void PressKey(int key)
+{
+    wxUIActionSimulator sim;
+    sim.Char(key);
+}
+
+TEST(DumpDialogModal, FocusStartsOnExecute)
+{
+    CDumpDialog d;
+    wxWindow* focus = nullptr;
+    const int result = RunModal(d, [&] {
+        SettleUntil([&] { return wxWindow::FindFocus() != nullptr; });
+        focus = wxWindow::FindFocus();
+        d.EndModal(wxID_CANCEL);
+    });
+    EXPECT_EQ(result, wxID_CANCEL);
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(focus->GetId(), IDC_EXECUTE);
+}
+
+TEST(DumpDialogModal, EnterInAnEditDoesNothingEscCloses)
+{
+    CDumpDialog d;
+    bool openAfterEnter = false;
+    std::string textAfterEnter;
+    const int result = RunModal(d, [&] {
+        d.m_editInput->SetFocus();
+        SettleUntil([&] { return wxWindow::FindFocus() == d.m_editInput; });
+        d.m_editInput->ChangeValue("/typed.mot");
+        PressKey(WXK_RETURN);
+        Settle();
+        openAfterEnter = d.IsModal() && d.IsShown();
+        textAfterEnter = Text(d.m_editInput);
+        PressKey(WXK_ESCAPE);
+    });
+    EXPECT_TRUE(openAfterEnter);
+    EXPECT_EQ(textAfterEnter, "/typed.mot");
+    EXPECT_EQ(result, wxID_CANCEL);
+    // Closing takes nothing from the controls.
+    EXPECT_EQ(d.m_strInputFile, "");
+}
+
+TEST(DumpDialogModal, ExitButtonClosesWithoutTakingValues)
+{
+    CDumpDialog d;
+    const int result = RunModal(d, [&] {
+        d.m_editFiller->ChangeValue("00");
+        ClickOn(d.FindWindow(IDCANCEL_EXIT));
+    });
+    EXPECT_EQ(result, wxID_CANCEL);
+    EXPECT_EQ(d.m_strFiller, "FF");
+}
+
+TEST(DumpDialogModal, CloseBoxCloses)
+{
+    CDumpDialog d;
+    const int result = RunModal(d, [&] { d.Close(); });
+    EXPECT_EQ(result, wxID_CANCEL);
+}
+
+TEST(DumpDialogModal, TabOutOfTheExtensionTakesIt)
+{
+    CDumpDialog d;
+    wxWindow* focusAfterTab = nullptr;
+    RunModal(d, [&] {
+        d.m_editOutputExt->SetFocus();
+        SettleUntil([&] { return wxWindow::FindFocus() == d.m_editOutputExt; });
+        d.m_editOutputExt->ChangeValue("lst");
+        PressKey(WXK_TAB);
+        SettleUntil([&] { return wxWindow::FindFocus() != d.m_editOutputExt; });
+        focusAfterTab = wxWindow::FindFocus();
+        d.EndModal(wxID_CANCEL);
+    });
+    EXPECT_EQ(d.m_strOutputExt, "lst");
+    ASSERT_NE(focusAfterTab, nullptr);
+    EXPECT_EQ(focusAfterTab->GetId(), IDC_OPEN_OUTPUT);
+}
+
+TEST(AboutBoxModal, ClosesWithItsOkButton)
+{
+    CAboutDialog about(nullptr);
+    const int result = RunModal(about, [&] { ClickOn(about.FindWindow(IDOK_ABOUT)); });
+    EXPECT_EQ(result, IDOK_ABOUT);
+}
+
+// What the about box showed when the main dialog's about command ran.
+struct AboutSeen {
+    bool shown = false;
+    std::string caption;
+    std::string texts;
+    bool hasIcon = false;
+    bool okIsDefault = false;
+};
+
+class ExpectAboutBox : public wxExpectModalBase<CAboutDialog, ExpectAboutBox> {
+public:
+    explicit ExpectAboutBox(AboutSeen* seen) : m_seen(seen) {}
+
+protected:
+    int OnInvoked(CAboutDialog* about) const override
+    {
+        m_seen->shown = true;
+        m_seen->caption = Utf8(about->GetTitle());
+        for (wxWindow* child : about->GetChildren()) {
+            if (wxDynamicCast(child, wxStaticText))
+                m_seen->texts += Utf8(child->GetLabel()) + "\n";
+            if (auto* bitmap = wxDynamicCast(child, wxStaticBitmap))
+                m_seen->hasIcon = bitmap->GetBitmap().IsOk();
+        }
+        m_seen->okIsDefault = about->GetDefaultItem() == about->FindWindow(IDOK_ABOUT);
+        return IDOK_ABOUT;
+    }
+
+private:
+    AboutSeen* m_seen;
+};
+
+TEST(DumpDialogAbout, AboutCommandShowsTheAboutBox)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    AboutSeen seen;
+    wxCommandEvent command(wxEVT_MENU, IDM_ABOUTBOX);
+    wxTEST_DIALOG(d.HandleWindowEvent(command), ExpectAboutBox(&seen));
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.caption, "Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報");
+    EXPECT_EQ(seen.texts.rfind("Trelk_Dump Version 1.2\n", 0), 0u) << seen.texts;
+    EXPECT_TRUE(seen.hasIcon);
+    EXPECT_TRUE(seen.okIsDefault);
+}
+
+TEST(DumpDialogAbout, MenuGetsTheEntryLastAfterASeparator)
+{
+    wxMenu empty;
+    CDumpDialog::AppendAboutEntry(empty);
+    ASSERT_EQ(empty.GetMenuItemCount(), 1u);
+    EXPECT_EQ(empty.FindItemByPosition(0)->GetId(), IDM_ABOUTBOX);
+    EXPECT_EQ(Utf8(empty.FindItemByPosition(0)->GetItemLabel()), "Trelk_Dump のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+
+    wxMenu withEntries;
+    withEntries.Append(wxID_CLOSE, "Close");
+    CDumpDialog::AppendAboutEntry(withEntries);
+    ASSERT_EQ(withEntries.GetMenuItemCount(), 3u);
+    EXPECT_TRUE(withEntries.FindItemByPosition(1)->IsSeparator());
+    EXPECT_EQ(withEntries.FindItemByPosition(2)->GetId(), IDM_ABOUTBOX);
+}
+
+} // namespace

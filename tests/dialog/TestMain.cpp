@@ -1,0 +1,38 @@
+// Test entry for the dialog tests: brings wxWidgets up without a main loop
+// of its own, turns toolkit assertions into test failures and runs gtest.
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/init.h>
+
+namespace {
+
+class DialogTestApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg)
+{
+    ADD_FAILURE_AT(file.utf8_str(), line)
+        << "wx assertion in " << func.utf8_str() << ": " << cond.utf8_str() << " "
+        << msg.utf8_str();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new DialogTestApp);
+    if (!wxEntryStart(argc, argv))
+        return 2;
+    if (!wxTheApp->CallOnInit())
+        return 2;
+    wxSetAssertHandler(FailOnAssert);
+    const int result = RUN_ALL_TESTS();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}
