@@ -97,8 +97,8 @@ int main(int argc, char** argv)
     writeFile(args, out);
     const bool failed = std::ferror(out) != 0;
     if (std::fclose(out) != 0 || failed) {
+        // The output is left as it is: it need not be a regular file.
         std::fprintf(stderr, "trelk_loadgen: cannot write %s\n", args.output.c_str());
-        std::remove(args.output.c_str());
         return 1;
     }
     return 0;

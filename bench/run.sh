@@ -60,7 +60,8 @@ mkdir -p "$data"
 generate() {  # generate FORMAT MEGABYTES FILE
     [ -s "$3" ] && return 0
     echo "generating $3" >&2
-    "$loadgen" "$1" "$2" "$3.part" && mv "$3.part" "$3"
+    "$loadgen" "$1" "$2" "$3.part" || { rm -f "$3.part"; die "generating $3 failed"; }
+    mv "$3.part" "$3"
 }
 srec25="$data/s3-25mb.mot"
 ihex25="$data/ihex-25mb.hex"
@@ -99,14 +100,14 @@ peak_rss() {  # peak_rss ARGS...  -> KiB of the program's peak resident set
     tail -n 1 "$out/rss"
 }
 
-best_time() {  # best_time SHELL-COMMAND OUTPUT...  -> seconds of the fastest run
+best_time() {  # best_time SHELL-COMMAND OUTPUT...  -> best wall time, mean CPU time
     # Every run writes fresh files: freeing the last run's output is not
     # the measured program's work.
     local command=$1; shift
     hyperfine --style none --runs "$runs" --export-json "$out/h.json" \
         --prepare "$(quoted rm -f "$@")" "$command" >/dev/null 2>"$out/h.err" \
         || { cat "$out/h.err" >&2; die "measuring failed: $command"; }
-    jq -r '.results[0].min' "$out/h.json"
+    jq -r '.results[0] | "\(.min) \(.user + .system)"' "$out/h.json"
 }
 
 quoted() {  # the arguments as one shell command line; < and > stay operators
@@ -121,12 +122,14 @@ quoted() {  # the arguments as one shell command line; < and > stay operators
 }
 
 # Results, one entry per row, in measuring order.
-row_file=() row_label=() row_time=() row_rss=()
+row_file=() row_label=() row_time=() row_cpu=() row_rss=()
 
 measure() {  # measure FILE LABEL RSS SHELL-COMMAND OUTPUT...
     echo "  $(basename "$1"): $2" >&2
+    local times
+    times=$(best_time "${@:4}")
     row_file+=("$1") row_label+=("$2") row_rss+=("$3")
-    row_time+=("$(best_time "${@:4}")")
+    row_time+=("${times% *}") row_cpu+=("${times#* }")
 }
 
 # In each row the untimed run that takes the peak RSS doubles as warm-up.
@@ -194,14 +197,18 @@ echo
 echo "trelk_conv benchmark  $(date '+%Y-%m-%d %H:%M')"
 echo "machine: $(nproc) cores, ${cpu:-unknown CPU}; load average $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after"
 echo "converter: $conv (build type ${build_type:-unknown}${sanitize:+, sanitizers $sanitize})"
-echo "best of $runs runs; MB = 10^6 bytes of input; ratios are speed-ups of trelk_conv (peer time / trelk_conv time)"
+echo "best of $runs runs (cpu: mean user + system time); MB = 10^6 bytes of input;"
+echo "ratios are speed-ups of trelk_conv (peer time / trelk_conv time)"
+if awk -v l="${load_before%% *}" 'BEGIN { exit !(l >= 1) }'; then
+    echo "NOTE: the machine was busy when the run began; wall times suffer more than cpu times"
+fi
 
 for file in "$srec25" "$ihex25" "$srec250"; do
     size=$(stat -c %s "$file")
     echo
     echo "$(basename "$file")  ($(megabytes "$file") MB)"
-    printf '  %-20s %9s %9s %12s %11s %15s %13s\n' \
-        command "best [s]" "MB/s" "peak RSS" "/ srec_cat" "/ objcopy+xxd" "time/default"
+    printf '  %-20s %9s %8s %9s %12s %11s %15s %13s\n' \
+        command "best [s]" "cpu [s]" "MB/s" "peak RSS" "/ srec_cat" "/ objcopy+xxd" "time/default"
     cat_row=$(find_row "$file" "srec_cat -hex-dump")
     copy_row=$(find_row "$file" "objcopy + xxd")
     default_row=$(find_row "$file" "trelk_conv default")
@@ -214,7 +221,7 @@ for file in "$srec25" "$ihex25" "$srec250"; do
             [ -z "$copy_row" ] || vs_copy=$(ratio "${row_time[$copy_row]}" "$t")
             vs_default=$(awk -v a="$t" -v b="${row_time[$default_row]}" 'BEGIN { printf "%.2f", a / b }')
         fi
-        printf '  %-20s %9.3f %9.1f %8s KiB %11s %15s %13s\n' "${row_label[$i]}" "$t" \
+        printf '  %-20s %9.3f %8.3f %9.1f %8s KiB %11s %15s %13s\n' "${row_label[$i]}" "$t" "${row_cpu[$i]}" \
             "$(awk -v b="$size" -v t="$t" 'BEGIN { printf "%.1f", b / 1e6 / t }')" \
             "${row_rss[$i]}" "$vs_cat" "$vs_copy" "$vs_default"
     done
