@@ -221,23 +221,70 @@ char* PrintfFormat::formatString(char* out, const Piece& piece, std::string_view
     return out;
 }
 
-// %0Nx / %0NX / %Nx / %NX without other flags, N <= 8: the common case of
-// the line format, written from the right without a digit buffer.
-char* PrintfFormat::formatHex(char* out, const Piece& piece, std::uint32_t value)
+namespace {
+
+// Two hexadecimal digits for every byte value, upper and lower case.
+struct HexPairs {
+    char upper[256][2];
+    char lower[256][2];
+    HexPairs()
+    {
+        for (int i = 0; i < 256; ++i) {
+            upper[i][0] = kUpperDigits[i >> 4];
+            upper[i][1] = kUpperDigits[i & 0xF];
+            lower[i][0] = kLowerDigits[i >> 4];
+            lower[i][1] = kLowerDigits[i & 0xF];
+        }
+    }
+};
+const HexPairs kHexPairs;
+
+int hexDigitCount(std::uint32_t value)
 {
-    const char* digitSet = piece.flags & kUpper ? kUpperDigits : kLowerDigits;
+#if defined(__GNUC__)
+    return value == 0 ? 1 : (32 - __builtin_clz(value) + 3) / 4;
+#else
     int used = 1;
     while (used < 8 && (value >> (4 * used)) != 0)
         ++used;
-    const int width = piece.width > used ? piece.width : used;
-    char* end = out + width;
-    char* p = end;
-    for (int i = 0; i < used; ++i, value >>= 4)
-        *--p = digitSet[value & 0xF];
-    const char pad = piece.flags & kZero ? '0' : ' ';
-    while (p > out)
-        *--p = pad;
-    return end;
+    return used;
+#endif
+}
+
+}  // namespace
+
+// %0Nx / %0NX / %Nx / %NX without other flags, N <= 8: the common case of
+// the line format. Eight zero-led digits come from four table look-ups; the
+// last max(N, digits) of them are the result.
+char* PrintfFormat::formatHex(char* out, const Piece& piece, std::uint32_t value)
+{
+    const char (*pairs)[2] = piece.flags & kUpper ? kHexPairs.upper : kHexPairs.lower;
+    const bool zeroLed = piece.flags & kZero;
+    if (zeroLed && piece.width == 2 && value < 0x100) {  // a byte value
+        std::memcpy(out, pairs[value], 2);
+        return out + 2;
+    }
+    char digits[8];
+    std::memcpy(digits, pairs[value >> 24], 2);
+    std::memcpy(digits + 2, pairs[(value >> 16) & 0xFF], 2);
+    std::memcpy(digits + 4, pairs[(value >> 8) & 0xFF], 2);
+    std::memcpy(digits + 6, pairs[value & 0xFF], 2);
+    if (zeroLed && piece.width == 8) {  // an address
+        std::memcpy(out, digits, 8);
+        return out + 8;
+    }
+    const int used = hexDigitCount(value);
+    if (piece.width <= used) {
+        std::memcpy(out, digits + 8 - used, static_cast<std::size_t>(used));
+        return out + used;
+    }
+    if (zeroLed) {
+        std::memcpy(out, digits + 8 - piece.width, static_cast<std::size_t>(piece.width));
+    } else {
+        std::memset(out, ' ', static_cast<std::size_t>(piece.width - used));
+        std::memcpy(out + piece.width - used, digits + 8 - used, static_cast<std::size_t>(used));
+    }
+    return out + piece.width;
 }
 
 char* PrintfFormat::formatInteger(char* out, const Piece& piece, const FormatArg& arg)
