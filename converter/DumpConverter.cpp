@@ -13,6 +13,9 @@ DumpConverter::DumpConverter(std::string lineFormat_, std::int32_t fillerValue_,
       output_(output),
       compiledLine_(lineFormat)
 {
+    const std::string blankText(kLineSize, ' ');
+    const FormatArg text = FormatArg::ofString(blankText);
+    formatted_.resize(compiledLine_.outputBound(&text, 1));
 }
 
 void DumpConverter::buildAsciiText(const std::vector<std::int32_t>& values, std::string& text) const
@@ -41,7 +44,9 @@ std::int32_t DumpConverter::writeLine(std::uint32_t address, const std::vector<s
         text[i] = v >= 0x20 && v <= 0x7E ? static_cast<char>(v) : '.';
     }
     args[1 + kLineSize] = FormatArg::ofString(std::string_view(text, kLineSize));
-    writeMessage(compiledLine_, args, 2 + kLineSize);
+    // The scratch buffer was sized for a line at construction.
+    char* end = compiledLine_.format(formatted_.data(), args, 2 + kLineSize);
+    output_.writeText(std::string_view(formatted_.data(), static_cast<std::size_t>(end - formatted_.data())));
     return 0;
 }
 
