@@ -11,6 +11,7 @@ constexpr const char* kUpperDigits = "0123456789ABCDEF";
 constexpr const char* kLowerDigits = "0123456789abcdef";
 // Room for any number: 22 octal digits of 64 bits, a sign or "0x".
 constexpr std::size_t kNumberRoom = 24;
+constexpr std::size_t kCopySlack = 16;
 
 char* fill(char* out, char c, std::size_t count)
 {
@@ -51,6 +52,8 @@ PrintfFormat::PrintfFormat(std::string_view format)
         if (pos < format.size())
             parseConversion(format, pos);
     }
+    text_.append(kCopySlack, '\0');
+    fixedBound_ += kCopySlack;
 }
 
 // Adjacent literal runs ("a%%b") merge into one.
@@ -180,7 +183,12 @@ char* PrintfFormat::format(char* out, const FormatArg* args, std::size_t count) 
     std::size_t next = 0;
     for (const Piece& piece : pieces_) {
         if (piece.conversion == 0) {
-            std::memcpy(out, text_.data() + piece.textBegin, piece.textSize);
+            // Short runs are copied as one fixed block: text_ and the bound
+            // both carry kCopySlack spare bytes for it.
+            if (piece.textSize <= kCopySlack)
+                std::memcpy(out, text_.data() + piece.textBegin, kCopySlack);
+            else
+                std::memcpy(out, text_.data() + piece.textBegin, piece.textSize);
             out += piece.textSize;
             continue;
         }
