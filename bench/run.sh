@@ -7,7 +7,8 @@
 #   BUILD_DIR   build tree to use (default: <repo>/build); configured first if
 #               it holds no CMakeCache.txt, then trelk_conv and trelk_loadgen
 #               are brought up to date in it
-#   --runs N    timed runs per command, the best counts (default 3, at least 3)
+#   --runs N    timed runs per command at least (default 3; fast commands run
+#               as often as fits in about 3 s), the best counts
 #   --quick     skip the peers on the 250 MB file (the slowest part)
 #   --conv P    time program P instead of BUILD_DIR/bin/trelk_conv
 set -euo pipefail
@@ -27,7 +28,7 @@ while [ $# -gt 0 ]; do
         --runs) runs=${2:?--runs needs a number}; shift 2 ;;
         --quick) quick=1; shift ;;
         --conv) conv=${2:?--conv needs a program}; shift 2 ;;
-        -h|--help) sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+        -h|--help) sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
         -*) die "unknown option $1" ;;
         *) build=$1; shift ;;
     esac
@@ -104,7 +105,7 @@ best_time() {  # best_time SHELL-COMMAND OUTPUT...  -> best wall time, mean CPU 
     # Every run writes fresh files: freeing the last run's output is not
     # the measured program's work.
     local command=$1; shift
-    hyperfine --style none --runs "$runs" --export-json "$out/h.json" \
+    hyperfine --style none --min-runs "$runs" --export-json "$out/h.json" \
         --prepare "$(quoted rm -f "$@")" "$command" >/dev/null 2>"$out/h.err" \
         || { cat "$out/h.err" >&2; die "measuring failed: $command"; }
     jq -r '.results[0] | "\(.min) \(.user + .system)"' "$out/h.json"
@@ -167,7 +168,7 @@ peer_rows() {  # peer_rows FILE TAG srec|ihex
 }
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
-echo "measuring, best of $runs runs each (takes a few minutes)" >&2
+echo "measuring, best of $runs or more runs each (takes a few minutes)" >&2
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 conv_rows "$srec25" s3-25
 peer_rows "$srec25" s3-25 srec
@@ -197,7 +198,7 @@ echo
 echo "trelk_conv benchmark  $(date '+%Y-%m-%d %H:%M')"
 echo "machine: $(nproc) cores, ${cpu:-unknown CPU}; load average $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after"
 echo "converter: $conv (build type ${build_type:-unknown}${sanitize:+, sanitizers $sanitize})"
-echo "best of $runs runs (cpu: mean user + system time); MB = 10^6 bytes of input;"
+echo "best of $runs or more runs (cpu: mean user + system time); MB = 10^6 bytes of input;"
 echo "ratios are speed-ups of trelk_conv (peer time / trelk_conv time)"
 if awk -v l="${load_before%% *}" 'BEGIN { exit !(l >= 1) }'; then
     echo "NOTE: the machine was busy when the run began; wall times suffer more than cpu times"
@@ -229,7 +230,7 @@ done
 
 # --- targets -----------------------------------------------------------------
 echo
-echo "targets"
+echo "targets (judged on best wall time; the cpu ratio beside is the steadier one on a busy machine)"
 verdict() { if awk "BEGIN { exit !($1) }"; then echo ok; else echo MISS; fi; }
 for file in "$srec25" "$ihex25" "$srec250"; do
     d=$(find_row "$file" "trelk_conv default")
@@ -238,14 +239,17 @@ for file in "$srec25" "$ihex25" "$srec250"; do
     name=$(basename "$file")
     if [ -n "$c" ]; then
         r=$(ratio "${row_time[$c]}" "${row_time[$d]}")
-        printf '  %-14s default at least 20x srec_cat:        %-7s %s\n' "$name" "$r" "$(verdict "${r%x} >= 20")"
+        printf '  %-14s default at least 20x srec_cat:        %-7s %-4s  (cpu %s)\n' "$name" "$r" \
+            "$(verdict "${r%x} >= 20")" "$(ratio "${row_cpu[$c]}" "${row_cpu[$d]}")"
         r=$(ratio "${row_time[$o]}" "${row_time[$d]}")
-        printf '  %-14s default at least 6x objcopy+xxd:      %-7s %s\n' "$name" "$r" "$(verdict "${r%x} >= 6")"
+        printf '  %-14s default at least 6x objcopy+xxd:      %-7s %-4s  (cpu %s)\n' "$name" "$r" \
+            "$(verdict "${r%x} >= 6")" "$(ratio "${row_cpu[$o]}" "${row_cpu[$d]}")"
     fi
     for preset in preset08 preset14; do
         p=$(find_row "$file" "trelk_conv $preset")
         r=$(awk -v a="${row_time[$p]}" -v b="${row_time[$d]}" 'BEGIN { printf "%.2f", a / b }')
-        printf '  %-14s %s within 1.5x of default time: %-7s %s\n' "$name" "$preset" "$r" "$(verdict "$r <= 1.5")"
+        printf '  %-14s %s within 1.5x of default time: %-7s %-4s  (cpu %.2f)\n' "$name" "$preset" "$r" \
+            "$(verdict "$r <= 1.5")" "$(awk -v a="${row_cpu[$p]}" -v b="${row_cpu[$d]}" 'BEGIN { print a / b }')"
     done
 done
 max_conv_rss() {  # max_conv_rss FILE...  -> largest peak RSS of trelk_conv on them
