@@ -19,11 +19,11 @@ void DataPlacement::fillUpTo(std::uint32_t from, std::uint32_t to)
         std::fill(ring_.begin() + (from & 0x3FF), ring_.begin() + (from & 0x3FF) + (to - from), dump_.filler());
 }
 
+// The line is written straight from the ring: its cells are the line buffer's
+// content.
 void DataPlacement::writeBlock(std::uint32_t blockAddress)
 {
-    auto first = ring_.begin() + (blockAddress & 0x3F0);
-    std::copy(first, first + DumpConverter::kLineSize, line_.begin());
-    dump_.writeLine(blockAddress, line_);
+    dump_.writeValues(blockAddress, ring_.data() + (blockAddress & 0x3F0));
 }
 
 void DataPlacement::placeRecord(std::uint32_t& recordAddress, std::string_view line, std::size_t dataStart)
@@ -48,11 +48,18 @@ void DataPlacement::placeRecord(std::uint32_t& recordAddress, std::string_view l
 
     // Each block is written as soon as the record leaves it, so a record of
     // any length stays within the ring, and one running past FFFFFFFF goes
-    // on at address 0.
+    // on at address 0. Pairs are decoded a block at a time, straight into the
+    // block's cells.
     std::uint32_t address = recordAddress;
-    for (std::size_t p = dataStart; line.size() >= p + 4; p += 2) {
-        HexScan::scanPair(line, p, ring_[address & 0x3FF]);
-        ++address;
+    std::size_t pairs = line.size() >= dataStart + 4 ? (line.size() - dataStart - 2) / 2 : 0;
+    const char* p = line.data() + dataStart;
+    while (pairs > 0) {
+        const std::size_t room = DumpConverter::kLineSize - (address & 0xF);
+        const std::size_t run = pairs < room ? pairs : room;
+        HexScan::scanPairs(p, run, ring_.data() + (address & 0x3FF));
+        p += 2 * run;
+        pairs -= run;
+        address += static_cast<std::uint32_t>(run);
         if ((address & 0xF) == 0) {
             writeBlock(address - 16);
             nextAddress_ = address;

@@ -11,7 +11,8 @@ DumpConverter::DumpConverter(std::string lineFormat_, std::int32_t fillerValue_,
       gapText(std::move(gapText_)),
       input_(input),
       output_(output),
-      compiledLine_(lineFormat)
+      compiledLine_(lineFormat),
+      plan_(lineFormat)
 {
     const std::string blankText(kLineSize, ' ');
     const FormatArg text = FormatArg::ofString(blankText);
@@ -35,11 +36,28 @@ void DumpConverter::appendAsciiText(const std::int32_t* values, std::size_t coun
 
 std::int32_t DumpConverter::writeLine(std::uint32_t address, const std::vector<std::int32_t>& line)
 {
+    writeValues(address, line.data());
+    return 0;
+}
+
+void DumpConverter::writeValues(std::uint32_t address, const std::int32_t* values)
+{
+    if (plan_.usable() && LinePlan::allBytes(values)) {
+        char* out = output_.reserve(plan_.size());
+        output_.commit(plan_.write(out, address, values));
+        return;
+    }
+    writeFormatted(address, values);
+}
+
+// The general engine: any format, any values.
+void DumpConverter::writeFormatted(std::uint32_t address, const std::int32_t* values)
+{
     char text[kLineSize];
     FormatArg args[2 + kLineSize];
     args[0] = FormatArg::ofUnsigned(address);
     for (std::size_t i = 0; i < kLineSize; ++i) {
-        std::int32_t v = line[i];
+        std::int32_t v = values[i];
         args[1 + i] = FormatArg::ofSigned(v);
         text[i] = v >= 0x20 && v <= 0x7E ? static_cast<char>(v) : '.';
     }
@@ -47,7 +65,6 @@ std::int32_t DumpConverter::writeLine(std::uint32_t address, const std::vector<s
     // The scratch buffer was sized for a line at construction.
     char* end = compiledLine_.format(formatted_.data(), args, 2 + kLineSize);
     output_.writeText(std::string_view(formatted_.data(), static_cast<std::size_t>(end - formatted_.data())));
-    return 0;
 }
 
 std::uint32_t DumpConverter::flushPartialLine(std::uint32_t address, std::vector<std::int32_t>& ring,
@@ -59,7 +76,7 @@ std::uint32_t DumpConverter::flushPartialLine(std::uint32_t address, std::vector
     const std::size_t first = lineStart & 0x3F0;
     std::fill(ring.begin() + (address & 0x3FF), ring.begin() + first + kLineSize, fillerValue);
     std::copy(ring.begin() + first, ring.begin() + first + kLineSize, line.begin());
-    writeLine(lineStart, line);
+    writeValues(lineStart, line.data());
     return lineStart + 16;
 }
 

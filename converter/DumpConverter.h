@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LinePlan.h"
 #include "PrintfFormat.h"
 
 #include <cstdint>
@@ -26,6 +27,8 @@ public:
 
     void buildAsciiText(const std::vector<std::int32_t>& values, std::string& text) const;
     std::int32_t writeLine(std::uint32_t address, const std::vector<std::int32_t>& line);
+    // writeLine for sixteen values anywhere, such as a block of the image ring.
+    void writeValues(std::uint32_t address, const std::int32_t* values);
     std::uint32_t flushPartialLine(std::uint32_t address, std::vector<std::int32_t>& ring,
                                    std::vector<std::int32_t>& line);
 
@@ -48,9 +51,11 @@ protected:
 
 private:
     void appendAsciiText(const std::int32_t* values, std::size_t count, std::string& text) const;
+    void writeFormatted(std::uint32_t address, const std::int32_t* values);
 
     LineReader& input_;
     OutputChannel& output_;
     const PrintfFormat compiledLine_;
+    const LinePlan plan_;
     std::vector<char> formatted_;
 };

@@ -78,12 +78,50 @@ HexPattern::HexPattern(std::string_view pattern)
             width = width * 10 + (pattern[i++] - '0');
         items_.push_back({0, width, stored});  // pattern[i] is the 'x'
     }
+    for (const Item& item : items_)
+        plainLength_ += item.literal ? 1 : static_cast<std::size_t>(item.width);
+}
+
+// The usual record: every field is digits only, so each takes exactly its
+// width and no white space, sign or 0x comes into play.
+bool HexPattern::scanPlain(std::string_view line, std::uint32_t* const* targets, int& stored) const
+{
+    if (line.size() < plainLength_)
+        return false;
+    std::uint32_t values[4];
+    int count = 0;
+    const char* at = line.data();
+    for (const Item& item : items_) {
+        if (item.literal) {
+            if (*at++ != item.literal)
+                return false;
+            continue;
+        }
+        std::uint32_t value = 0;
+        for (int i = 0; i < item.width; ++i) {
+            int digit = HexScan::digitValue(*at++);
+            if (digit < 0)
+                return false;
+            value = value << 4 | static_cast<std::uint32_t>(digit);
+        }
+        if (item.stored) {
+            if (count == 4)
+                return false;
+            values[count++] = value;
+        }
+    }
+    for (int i = 0; i < count; ++i)
+        *targets[i] = values[i];
+    stored = count;
+    return true;
 }
 
 int HexPattern::scan(std::string_view line, std::uint32_t* const* targets) const
 {
-    std::size_t pos = 0;
     int stored = 0;
+    if (scanPlain(line, targets, stored))
+        return stored;
+    std::size_t pos = 0;
     for (const Item& item : items_) {
         if (item.literal) {
             if (pos >= line.size() || line[pos] != item.literal)

@@ -43,6 +43,19 @@ inline bool scanPair(std::string_view text, std::size_t pos, std::int32_t& cell)
     return true;
 }
 
+// The pair rule over `count` pairs from `pairs` on, into consecutive cells.
+inline void scanPairs(const char* pairs, std::size_t count, std::int32_t* cells)
+{
+    for (std::size_t i = 0; i < count; ++i, pairs += 2) {
+        int high = digitValue(pairs[0]);
+        int low = digitValue(pairs[1]);
+        if ((high | low) >= 0)
+            cells[i] = high << 4 | low;
+        else
+            scanPair(std::string_view(pairs, 2), 0, cells[i]);
+    }
+}
+
 }  // namespace HexScan
 
 // A record pattern such as "S1%*2x%4x" or ":%*2x%*4x%*2x%4x%4x", parsed once:
@@ -63,5 +76,8 @@ private:
         int width;
         bool stored;
     };
+    bool scanPlain(std::string_view line, std::uint32_t* const* targets, int& stored) const;
+
     std::vector<Item> items_;
+    std::size_t plainLength_ = 0;  // characters of a line whose fields are all digits
 };

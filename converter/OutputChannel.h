@@ -25,6 +25,17 @@ public:
     void writeText(std::string_view text);
     void flush();
 
+    // Room for `size` bytes (at most kBufferSize) straight in the buffer, for
+    // text that is already in output form: CR LF in place, nothing is
+    // translated. Write there, then hand the end to commit().
+    char* reserve(std::size_t size)
+    {
+        if (used_ + size > kBufferSize)
+            flush();
+        return buffer_.get() + used_;
+    }
+    void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
+
 private:
     void put(const char* data, std::size_t size);
     void emit(const char* data, std::size_t size);

@@ -1,0 +1,174 @@
+#include "LinePlan.h"
+
+#include <cstring>
+
+namespace {
+
+// Wider fields than this are left to the general engine: they are never
+// what a dump line needs, and the image stays small.
+constexpr int kMaxPlanWidth = 256;
+constexpr std::size_t kAddressDigits = 8;
+constexpr std::size_t kByteDigits = 2;
+
+// Two characters for every byte value: zero-led as %02X prints them and
+// blank-led as %2X does, in both cases.
+struct PairTables {
+    char zeroUpper[256][2];
+    char zeroLower[256][2];
+    char blankUpper[256][2];
+    char blankLower[256][2];
+    char text[256];
+
+    PairTables()
+    {
+        const char* upper = "0123456789ABCDEF";
+        const char* lower = "0123456789abcdef";
+        for (int i = 0; i < 256; ++i) {
+            zeroUpper[i][0] = upper[i >> 4];
+            zeroUpper[i][1] = upper[i & 0xF];
+            zeroLower[i][0] = lower[i >> 4];
+            zeroLower[i][1] = lower[i & 0xF];
+            blankUpper[i][0] = i < 16 ? ' ' : upper[i >> 4];
+            blankUpper[i][1] = upper[i & 0xF];
+            blankLower[i][0] = i < 16 ? ' ' : lower[i >> 4];
+            blankLower[i][1] = lower[i & 0xF];
+            // The text column's rule: bytes 0x80 and up never pass.
+            text[i] = i >= 0x20 && i <= 0x7E ? static_cast<char>(i) : '.';
+        }
+    }
+};
+const PairTables kTables;
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+LinePlan::LinePlan(std::string_view format)
+{
+    usable_ = parse(format);
+    if (!usable_) {
+        image_.clear();
+        bytes_.clear();
+    }
+}
+
+// Text mode: a line feed of the format leaves as CR LF.
+void LinePlan::addLiteral(char c)
+{
+    if (c == '\n')
+        image_ += "\r\n";
+    else
+        image_ += c;
+}
+
+// Accepts only what has one fixed rendering; false sends the whole format
+// to the general engine.
+bool LinePlan::parse(std::string_view format)
+{
+    std::size_t slot = 0;
+    std::size_t pos = 0;
+    while (pos < format.size()) {
+        const char c = format[pos++];
+        if (c != '%') {
+            addLiteral(c);
+            continue;
+        }
+        if (pos < format.size() && format[pos] == '%') {
+            addLiteral('%');
+            ++pos;
+            continue;
+        }
+        bool zero = false;
+        bool minus = false;
+        for (; pos < format.size() && (format[pos] == '0' || format[pos] == '-'); ++pos)
+            (format[pos] == '0' ? zero : minus) = true;
+        int width = 0;
+        for (; pos < format.size() && isDigit(format[pos]); ++pos) {
+            width = width * 10 + (format[pos] - '0');
+            if (width > kMaxPlanWidth)
+                return false;
+        }
+        bool sized = false;
+        bool truncating = false;  // h and hh cut the 32-bit address
+        if (pos < format.size() && (format[pos] == 'h' || format[pos] == 'l')) {
+            sized = true;
+            truncating = format[pos] == 'h';
+            const char letter = format[pos++];
+            if (pos < format.size() && format[pos] == letter)
+                ++pos;
+        }
+        if (pos >= format.size())
+            return false;
+        if ((slot == 0 && truncating) || (sized && format[pos] == 's'))
+            return false;
+        if (!addConversion(slot++, zero, minus, width, format[pos++]))
+            return false;
+    }
+    return true;
+}
+
+bool LinePlan::addConversion(std::size_t slot, bool zero, bool minus, int width, char letter)
+{
+    const bool hex = letter == 'x' || letter == 'X';
+    const bool upper = letter == 'X';
+    if (slot == 0) {
+        // A 32-bit address in at least eight zero-led digits: always eight
+        // digits, after the extra zeros.
+        if (!hex || minus || !zero || width < static_cast<int>(kAddressDigits))
+            return false;
+        image_.append(static_cast<std::size_t>(width) - kAddressDigits, '0');
+        addressAt_ = image_.size();
+        addressPairs_ = upper ? kTables.zeroUpper : kTables.zeroLower;
+        image_.append(kAddressDigits, '0');
+        return true;
+    }
+    if (slot <= kLineValues) {
+        // A byte in at least two places: two characters after the padding.
+        if (!hex || minus || width < static_cast<int>(kByteDigits))
+            return false;
+        image_.append(static_cast<std::size_t>(width) - kByteDigits, zero ? '0' : ' ');
+        const char(*pairs)[2] = zero ? (upper ? kTables.zeroUpper : kTables.zeroLower)
+                                     : (upper ? kTables.blankUpper : kTables.blankLower);
+        bytes_.push_back({image_.size(), slot - 1, pairs});
+        image_.append(kByteDigits, '0');
+        return true;
+    }
+    if (slot == kLineValues + 1) {
+        if (letter != 's' || zero)
+            return false;
+        const std::size_t pad = width > static_cast<int>(kLineValues)
+                                    ? static_cast<std::size_t>(width) - kLineValues
+                                    : 0;
+        if (!minus)
+            image_.append(pad, ' ');
+        textAt_ = image_.size();
+        image_.append(kLineValues, ' ');
+        if (minus)
+            image_.append(pad, ' ');
+        return true;
+    }
+    return false;  // more conversions than arguments
+}
+
+char* LinePlan::write(char* out, std::uint32_t address, const std::int32_t* values) const
+{
+    std::memcpy(out, image_.data(), image_.size());
+    if (addressAt_ != kNoField) {
+        char* at = out + addressAt_;
+        std::memcpy(at, addressPairs_[address >> 24], 2);
+        std::memcpy(at + 2, addressPairs_[(address >> 16) & 0xFF], 2);
+        std::memcpy(at + 4, addressPairs_[(address >> 8) & 0xFF], 2);
+        std::memcpy(at + 6, addressPairs_[address & 0xFF], 2);
+    }
+    for (const ByteField& field : bytes_)
+        std::memcpy(out + field.offset, field.pairs[values[field.value]], 2);
+    if (textAt_ != kNoField) {
+        char* at = out + textAt_;
+        for (std::size_t i = 0; i < kLineValues; ++i)
+            at[i] = kTables.text[values[i]];
+    }
+    return out + image_.size();
+}

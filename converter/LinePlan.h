@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The line format compiled for the common case: every field has a fixed
+// width, so a dump line is one copy of a ready-made image -- the literals,
+// padding and text-mode CR LF already in place -- with the address, the byte
+// values and the text column written over it at fixed offsets.
+//
+// A plan exists only for formats made of literals, "%%" and these
+// conversions, in argument order: the address as %0Nx / %0NX with N >= 8,
+// up to sixteen byte values as %Nx / %0Nx / %NX / %0NX with N >= 2, and the
+// text as %s / %Ns / %-Ns. Anything else leaves the plan unusable, and the
+// general format engine does the work. A plan line must only be written for
+// values 0 to 255; other values go to the general engine as well.
+class LinePlan {
+public:
+    static constexpr std::size_t kLineValues = 16;
+
+    explicit LinePlan(std::string_view format);
+
+    bool usable() const { return usable_; }
+    // Bytes of every line, in output form (LF already CR LF).
+    std::size_t size() const { return image_.size(); }
+
+    static bool allBytes(const std::int32_t* values)
+    {
+        std::uint32_t any = 0;
+        for (std::size_t i = 0; i < kLineValues; ++i)
+            any |= static_cast<std::uint32_t>(values[i]);
+        return any <= 0xFF;
+    }
+
+    // Writes one line to `out`, which has size() bytes of room; the sixteen
+    // values must all be bytes (allBytes). Returns the end of the line.
+    char* write(char* out, std::uint32_t address, const std::int32_t* values) const;
+
+private:
+    static constexpr std::size_t kNoField = ~std::size_t{0};
+
+    struct ByteField {
+        std::size_t offset;
+        std::size_t value;          // index into the line's values
+        const char (*pairs)[2];     // two characters for each byte value
+    };
+
+    bool parse(std::string_view format);
+    bool addConversion(std::size_t slot, bool zero, bool minus, int width, char letter);
+    void addLiteral(char c);
+
+    std::string image_;
+    bool usable_ = false;
+    std::size_t addressAt_ = kNoField;
+    const char (*addressPairs_)[2] = nullptr;
+    std::size_t textAt_ = kNoField;
+    std::vector<ByteField> bytes_;
+};
