@@ -1,0 +1,141 @@
+// The whole converter in process: parameter files and standard input from
+// the fuzz bytes, standard output into a file in memory.
+//
+// Input layout:
+//   0xFF, V, bytes     a well-formed load file is derived from the bytes and
+//                      converted with the default settings, and once more as
+//                      variant V (mod 4) says: with CR LF line ends, with
+//                      lower-case hex digits, with both -- the output must be
+//                      the same -- or three times over, which must not take
+//                      more heap.
+//   P1 NUL P2 NUL IN   up to two parameter files (-pP1 -pP2) before the
+//                      first two NUL bytes, then standard input; without a
+//                      NUL everything is standard input and no -p is given.
+// Every run must end with status 0, write every LF as CR LF and keep its
+// heap under a bound that does not depend on the input.
+#include "Check.h"
+#include "HeapWatch.h"
+#include "MemoryFile.h"
+#include "WellFormedLoadFile.h"
+
+#include "ConverterEntry.h"
+#include "LineReader.h"
+#include "OutputChannel.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::uint8_t kWellFormedMark = 0xFF;
+constexpr std::size_t kMaxParameterFiles = 2;
+// Fixed buffers (input and parameter-file readers, output channel), the
+// image ring, and the compiled formats with their scratch buffer. A format
+// is one parameter line of at most 511 bytes, and its widths and precisions
+// are capped, so nothing here grows with the input.
+constexpr std::int64_t kHeapBound = 8 << 20;
+// Output examined for the CR LF rule; the rest only goes through the channel.
+constexpr std::size_t kOutputChecked = 1 << 20;
+
+struct Run {
+    std::string output;
+    std::int64_t peakHeap;
+};
+
+Run runConverterOn(const std::vector<std::string_view>& parameterFiles, std::string_view input)
+{
+    static MemoryFile parameterFile[kMaxParameterFiles];
+    static MemoryFile inputFile;
+    static MemoryFile outputFile;
+
+    std::vector<std::string> arguments{"trelk_conv"};
+    for (std::size_t i = 0; i < parameterFiles.size(); ++i) {
+        parameterFile[i].assign(parameterFiles[i]);
+        arguments.push_back("-p" + parameterFile[i].path());
+    }
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(argument.c_str());
+    inputFile.assign(input);
+    outputFile.rewind();
+
+    Run run;
+    {
+        HeapWatch heap;
+        {
+            LineReader reader(inputFile.fd());
+            OutputChannel channel(outputFile.fd());
+            int status = runConverter(static_cast<int>(argv.size()), argv.data(), reader, channel);
+            channel.flush();
+            check(status == 0, "exit status is not 0");
+        }
+        run.peakHeap = heap.peak();
+    }
+    check(run.peakHeap <= kHeapBound, "heap grew beyond the fixed bound");
+    run.output = outputFile.contents(std::min(outputFile.written(), kOutputChecked));
+    return run;
+}
+
+void checkTextMode(std::string_view output)
+{
+    for (std::size_t lf = output.find('\n'); lf != std::string_view::npos; lf = output.find('\n', lf + 1))
+        check(lf > 0 && output[lf - 1] == '\r', "an LF left without CR before it");
+}
+
+void checkArbitraryInput(std::string_view bytes)
+{
+    std::vector<std::string_view> parameterFiles;
+    while (parameterFiles.size() < kMaxParameterFiles) {
+        std::size_t nul = bytes.find('\0');
+        if (nul == std::string_view::npos)
+            break;
+        parameterFiles.push_back(bytes.substr(0, nul));
+        bytes.remove_prefix(nul + 1);
+    }
+    checkTextMode(runConverterOn(parameterFiles, bytes).output);
+}
+
+void checkWellFormedFile(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return;
+    const std::uint8_t variant = data[0] % 4;
+    const std::string file = buildWellFormedLoadFile(data + 1, size - 1);
+    const Run reference = runConverterOn({}, file);
+    checkTextMode(reference.output);
+    switch (variant) {
+    case 0:
+        check(runConverterOn({}, withCrLf(file)).output == reference.output, "CR LF line ends change the dump");
+        break;
+    case 1:
+        check(runConverterOn({}, withLowerCaseHex(file)).output == reference.output,
+              "lower-case hex digits change the dump");
+        break;
+    case 2:
+        check(runConverterOn({}, withCrLf(withLowerCaseHex(file))).output == reference.output,
+              "CR LF with lower-case hex digits changes the dump");
+        break;
+    default: {
+        std::string longer = file;
+        if (longer.back() != '\n')
+            longer.push_back('\n');
+        longer = longer + longer + longer;
+        check(runConverterOn({}, longer).peakHeap <= reference.peakHeap, "heap grows with the length of the input");
+        break;
+    }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size > 0 && data[0] == kWellFormedMark)
+        checkWellFormedFile(data + 1, size - 1);
+    else
+        checkArbitraryInput(std::string_view(reinterpret_cast<const char*>(data), size));
+    return 0;
+}
