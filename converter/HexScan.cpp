@@ -98,7 +98,15 @@ bool HexPattern::scanPlain(std::string_view line, std::uint32_t* const* targets,
             continue;
         }
         std::uint32_t value = 0;
-        for (int i = 0; i < item.width; ++i) {
+        if (item.width == 8) {  // a 32-bit address
+            std::uint64_t bytes;
+            if (!HexScan::decodeFourPairs(at, bytes))
+                return false;
+            value = static_cast<std::uint32_t>((bytes & 0xFF) << 24 | (bytes >> 16 & 0xFF) << 16
+                                               | (bytes >> 32 & 0xFF) << 8 | bytes >> 48);
+            at += 8;
+        }
+        for (int i = item.width == 8 ? 8 : 0; i < item.width; ++i) {
             int digit = HexScan::digitValue(*at++);
             if (digit < 0)
                 return false;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -43,17 +44,46 @@ inline bool scanPair(std::string_view text, std::size_t pos, std::int32_t& cell)
     return true;
 }
 
+// Eight characters that are all hexadecimal digits, decoded at once into
+// the four byte values of their pairs: value i in bits 16 i to 16 i + 7.
+// False, with nothing stored, when any of the eight is something else.
+inline bool decodeFourPairs(const char* chars, std::uint64_t& values)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHigh = 0x8080808080808080u;
+    std::uint64_t x;
+    std::memcpy(&x, chars, sizeof x);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    x = __builtin_bswap64(x);  // the first character in the low byte
+#endif
+    if (x & kHigh)
+        return false;
+    // Each byte is below 0x80, so adding 0x80 - L sets its top bit exactly
+    // when it is at least L, and never carries into the next byte.
+    const std::uint64_t lower = x | kOnes * 0x20;
+    const std::uint64_t digit = (x + kOnes * (0x80 - '0')) & ~(x + kOnes * (0x80 - '9' - 1));
+    const std::uint64_t letter = (lower + kOnes * (0x80 - 'a')) & ~(lower + kOnes * (0x80 - 'f' - 1));
+    if (((digit | letter) & kHigh) != kHigh)
+        return false;
+    const std::uint64_t nibbles = (x & kOnes * 0x0F) + ((letter & kHigh) >> 7) * 9;
+    // Each 16-bit lane: its first character's nibble above its second's.
+    constexpr std::uint64_t kLaneLow = 0x00FF00FF00FF00FFu;
+    values = (nibbles & kLaneLow) << 4 | ((nibbles >> 8) & kLaneLow);
+    return true;
+}
+
 // The pair rule over `count` pairs from `pairs` on, into consecutive cells.
 inline void scanPairs(const char* pairs, std::size_t count, std::int32_t* cells)
 {
-    for (std::size_t i = 0; i < count; ++i, pairs += 2) {
-        int high = digitValue(pairs[0]);
-        int low = digitValue(pairs[1]);
-        if ((high | low) >= 0)
-            cells[i] = high << 4 | low;
-        else
-            scanPair(std::string_view(pairs, 2), 0, cells[i]);
+    std::uint64_t values;
+    for (; count >= 4 && decodeFourPairs(pairs, values); count -= 4, pairs += 8, cells += 4) {
+        cells[0] = static_cast<std::int32_t>(values & 0xFF);
+        cells[1] = static_cast<std::int32_t>(values >> 16 & 0xFF);
+        cells[2] = static_cast<std::int32_t>(values >> 32 & 0xFF);
+        cells[3] = static_cast<std::int32_t>(values >> 48);
     }
+    for (std::size_t i = 0; i < count; ++i, pairs += 2)
+        scanPair(std::string_view(pairs, 2), 0, cells[i]);
 }
 
 }  // namespace HexScan

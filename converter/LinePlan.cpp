@@ -51,7 +51,7 @@ LinePlan::LinePlan(std::string_view format)
     usable_ = parse(format);
     if (!usable_) {
         image_.clear();
-        bytes_.clear();
+        runs_.clear();
     }
 }
 
@@ -132,7 +132,7 @@ bool LinePlan::addConversion(std::size_t slot, bool zero, bool minus, int width,
         image_.append(static_cast<std::size_t>(width) - kByteDigits, zero ? '0' : ' ');
         const char(*pairs)[2] = zero ? (upper ? kTables.zeroUpper : kTables.zeroLower)
                                      : (upper ? kTables.blankUpper : kTables.blankLower);
-        bytes_.push_back({image_.size(), slot - 1, pairs});
+        addByte(image_.size(), slot - 1, pairs);
         image_.append(kByteDigits, '0');
         return true;
     }
@@ -153,6 +153,34 @@ bool LinePlan::addConversion(std::size_t slot, bool zero, bool minus, int width,
     return false;  // more conversions than arguments
 }
 
+// Values come in order, so a value joins the last run when it lies where
+// the run's distance puts the next one.
+void LinePlan::addByte(std::size_t offset, std::size_t value, const char (*pairs)[2])
+{
+    if (!runs_.empty()) {
+        ByteRun& run = runs_.back();
+        const std::size_t last = run.offset + (run.count - 1) * run.stride;
+        if (run.pairs == pairs && offset > last && (run.count == 1 || offset - last == run.stride)) {
+            run.stride = offset - last;
+            ++run.count;
+            return;
+        }
+    }
+    runs_.push_back({offset, value, 1, 0, pairs});
+}
+
+namespace {
+
+template <std::size_t Stride>
+void writeRun(char* out, const std::int32_t* values, std::size_t count, const char (*pairs)[2],
+              std::size_t stride = Stride)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        std::memcpy(out + i * stride, pairs[values[i]], 2);
+}
+
+}  // namespace
+
 char* LinePlan::write(char* out, std::uint32_t address, const std::int32_t* values) const
 {
     std::memcpy(out, image_.data(), image_.size());
@@ -163,12 +191,25 @@ char* LinePlan::write(char* out, std::uint32_t address, const std::int32_t* valu
         std::memcpy(at + 4, addressPairs_[(address >> 8) & 0xFF], 2);
         std::memcpy(at + 6, addressPairs_[address & 0xFF], 2);
     }
-    for (const ByteField& field : bytes_)
-        std::memcpy(out + field.offset, field.pairs[values[field.value]], 2);
+    // The presets place their bytes two or three characters apart.
+    for (const ByteRun& run : runs_) {
+        char* at = out + run.offset;
+        const std::int32_t* v = values + run.first;
+        if (run.stride == 2)
+            writeRun<2>(at, v, run.count, run.pairs);
+        else if (run.stride == 3)
+            writeRun<3>(at, v, run.count, run.pairs);
+        else
+            writeRun<0>(at, v, run.count, run.pairs, run.stride);
+    }
     if (textAt_ != kNoField) {
         char* at = out + textAt_;
-        for (std::size_t i = 0; i < kLineValues; ++i)
+        for (std::size_t i = 0; i < kLineValues; i += 4) {
             at[i] = kTables.text[values[i]];
+            at[i + 1] = kTables.text[values[i + 1]];
+            at[i + 2] = kTables.text[values[i + 2]];
+            at[i + 3] = kTables.text[values[i + 3]];
+        }
     }
     return out + image_.size();
 }

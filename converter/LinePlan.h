@@ -42,20 +42,25 @@ public:
 private:
     static constexpr std::size_t kNoField = ~std::size_t{0};
 
-    struct ByteField {
+    // Byte values that follow one another at a fixed distance in the line,
+    // all in one case and padding: written in one tight loop.
+    struct ByteRun {
         std::size_t offset;
-        std::size_t value;          // index into the line's values
+        std::size_t first;          // index of the first value
+        std::size_t count;
+        std::size_t stride;
         const char (*pairs)[2];     // two characters for each byte value
     };
 
     bool parse(std::string_view format);
     bool addConversion(std::size_t slot, bool zero, bool minus, int width, char letter);
     void addLiteral(char c);
+    void addByte(std::size_t offset, std::size_t value, const char (*pairs)[2]);
 
     std::string image_;
     bool usable_ = false;
     std::size_t addressAt_ = kNoField;
     const char (*addressPairs_)[2] = nullptr;
     std::size_t textAt_ = kNoField;
-    std::vector<ByteField> bytes_;
+    std::vector<ByteRun> runs_;
 };
