@@ -1,6 +1,9 @@
 #include "ForegroundWindow.h"
 
 #include <gtk/gtk.h>
+#ifdef GDK_WINDOWING_X11
+#include <gdk/gdkx.h>
+#endif
 #include <wx/toplevel.h>
 
 namespace {
@@ -49,6 +52,23 @@ GtkWindow* LastActivePopup(GtkWindow* owner)
     return best;
 }
 
+// Raises and activates the window. The request comes from another start of
+// the program, not from an event of this one, so the time of this
+// process's last input would be too old: the X server (and a window
+// manager that guards against focus stealing) would refuse the focus.
+// The server's current time stands for the new start.
+void Present(GtkWindow* window)
+{
+#ifdef GDK_WINDOWING_X11
+    GdkWindow* native = gtk_widget_get_window(GTK_WIDGET(window));
+    if (native != nullptr && GDK_IS_X11_WINDOW(native)) {
+        gtk_window_present_with_time(window, gdk_x11_get_server_time(native));
+        return;
+    }
+#endif
+    gtk_window_present(window);
+}
+
 }  // namespace
 
 void BringToForeground(wxTopLevelWindow& mainWindow)
@@ -56,10 +76,10 @@ void BringToForeground(wxTopLevelWindow& mainWindow)
     GtkWindow* owner = GTK_WINDOW(mainWindow.GetHandle());
     if (mainWindow.IsIconized())
         mainWindow.Iconize(false);
-    gtk_window_present(owner);
+    Present(owner);
     GtkWindow* popup = LastActivePopup(owner);
     if (popup != owner)
-        gtk_window_present(popup);
+        Present(popup);
     // A window manager that refuses to hand over the focus still shows the
     // request on the taskbar.
     if (!mainWindow.IsActive())

@@ -1,0 +1,333 @@
+// Trelk_Dump as a user meets it: real processes on an X server of the
+// test's own, driven by keys and the close box.
+#include "AppProcess.h"
+#include "PrivateXServer.h"
+#include "TempDir.h"
+#include "UserName.h"
+#include "XSession.h"
+
+#include <X11/keysym.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+const std::string kMainTitle = "Trelk Dump";
+const std::string kMessageTitle = "Trelk_Dump";
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info{};
+    return stat(path.c_str(), &info) == 0;
+}
+
+class StartupProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_x.IsRunning()) << "Xvfb did not start";
+        m_session = std::make_unique<XSession>(m_x.DisplayName());
+        ASSERT_TRUE(m_session->IsOpen());
+    }
+
+    std::unique_ptr<AppProcess> Launch(const std::string& directory,
+                                       std::map<std::string, std::string> extra = {},
+                                       const std::string& program = TRELK_DUMP_PROGRAM)
+    {
+        extra["DISPLAY"] = m_x.DisplayName();
+        extra["XDG_RUNTIME_DIR"] = m_runtime.Path();
+        extra["GDK_BACKEND"] = "x11";
+        extra["NO_AT_BRIDGE"] = "1";
+        auto process = std::make_unique<AppProcess>(program, directory, extra);
+        EXPECT_TRUE(process->Started());
+        return process;
+    }
+
+    std::unique_ptr<AppProcess> LaunchAndWaitForDialog(XWindow& dialog)
+    {
+        auto process = Launch(m_start.Path());
+        dialog = m_session->WaitForWindow(kMainTitle);
+        EXPECT_NE(dialog, kNoWindow) << "the main dialog did not open";
+        // Keys typed before the dialog has settled could miss its controls.
+        if (dialog != kNoWindow) {
+            EXPECT_TRUE(m_session->Ping(dialog)) << "the dialog does not answer";
+        }
+        return process;
+    }
+
+    std::string SettingsFile() const { return m_start / (LogonUserName() + ".dat"); }
+
+    static std::string DefaultSettings() { return ReadBytes(DEFAULT_SETTINGS_FILE); }
+
+    PrivateXServer m_x;
+    std::unique_ptr<XSession> m_session;
+    TempDir m_start;
+    TempDir m_runtime;
+};
+
+// ---------------------------------------------------------------- closing
+
+// Esc reaches the dialog as a click of 終了, its escape button; the close
+// box asks the dialog to close. (Moving the keyboard focus to 終了 with Tab
+// is not used: the toolkit restores the dialog's focus at a moment a test
+// cannot observe, so typed navigation would race with it.)
+enum class CloseWay { Escape, CloseBox };
+
+struct CloseCase {
+    const char* label;
+    CloseWay way;
+};
+
+void PrintTo(const CloseCase& closeCase, std::ostream* out)
+{
+    *out << closeCase.label;
+}
+
+class ClosingTest : public StartupProcessTest, public ::testing::WithParamInterface<CloseCase> {
+protected:
+    void Close(XWindow dialog, CloseWay way)
+    {
+        switch (way) {
+        case CloseWay::Escape:
+            m_session->PressKey(dialog, XK_Escape);
+            break;
+        case CloseWay::CloseBox:
+            m_session->PressCloseBox(dialog);
+            break;
+        }
+    }
+};
+
+TEST_P(ClosingTest, WritesTheDefaultsWhenNoFileWasThere)
+{
+    XWindow dialog = kNoWindow;
+    auto app = LaunchAndWaitForDialog(dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    EXPECT_FALSE(Exists(SettingsFile())) << "nothing is written while the dialog is open";
+
+    Close(dialog, GetParam().way);
+    EXPECT_EQ(app->WaitForExit(), 0);
+    std::string saved = ReadBytes(SettingsFile());
+    EXPECT_EQ(saved.size(), 416u);
+    EXPECT_EQ(saved, DefaultSettings());
+}
+
+TEST_P(ClosingTest, KeepsWhatTheFileHeld)
+{
+    // A file of the program's own with extra bytes after the last item: it
+    // loads, and the save writes the loaded values back without the extra.
+    WriteBytes(SettingsFile(), DefaultSettings() + "trailing bytes");
+    XWindow dialog = kNoWindow;
+    auto app = LaunchAndWaitForDialog(dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    Close(dialog, GetParam().way);
+    EXPECT_EQ(app->WaitForExit(), 0);
+    EXPECT_EQ(ReadBytes(SettingsFile()), DefaultSettings());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ClosingTest,
+                         ::testing::Values(CloseCase{"Escape", CloseWay::Escape},
+                                           CloseCase{"CloseBox", CloseWay::CloseBox}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// ---------------------------------------------------------- damaged file
+
+struct DamageCase {
+    const char* label;
+    std::size_t keptBytes;  // of the default file
+};
+
+void PrintTo(const DamageCase& damageCase, std::ostream* out)
+{
+    *out << damageCase.label;
+}
+
+class DamagedFileTest : public StartupProcessTest, public ::testing::WithParamInterface<DamageCase> {};
+
+TEST_P(DamagedFileTest, ShowsTheReadErrorAndLeavesTheFileAlone)
+{
+    const std::string damaged = DefaultSettings().substr(0, GetParam().keptBytes);
+    WriteBytes(SettingsFile(), damaged);
+
+    auto app = Launch(m_start.Path());
+    XWindow box = m_session->WaitForWindow(kMessageTitle);
+    ASSERT_NE(box, kNoWindow) << "no error message";
+    EXPECT_EQ(m_session->FindWindow(kMainTitle), kNoWindow) << "the dialog must not open";
+
+    m_session->PressKey(box, XK_Return);
+    std::optional<int> status = app->WaitForExit();
+    ASSERT_TRUE(status.has_value()) << "still running after the message";
+    EXPECT_NE(*status, 0);
+    EXPECT_EQ(ReadBytes(SettingsFile()), damaged);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest,
+                         ::testing::Values(DamageCase{"Empty", 0},
+                                           DamageCase{"InsideFirstString", 1 + 0},
+                                           DamageCase{"InsideANumber", 3},
+                                           DamageCase{"InsideTheLineFormat", 60},
+                                           DamageCase{"LastByteMissing", 415}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// ---------------------------------------------------------- second start
+
+TEST_F(StartupProcessTest, SecondStartBringsTheFirstForwardAndEnds)
+{
+    XWindow dialog = kNoWindow;
+    auto first = LaunchAndWaitForDialog(dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    XWindow cover = m_session->CoverScreen();
+    ASSERT_TRUE(WaitUntil([&] { return m_session->HasFocus(cover); }));
+
+    // From another directory holding a damaged settings file: reading it
+    // would show a message instead of ending quietly.
+    TempDir elsewhere;
+    const std::string otherFile = elsewhere / (LogonUserName() + ".dat");
+    WriteBytes(otherFile, "x");
+    auto second = Launch(elsewhere.Path());
+    EXPECT_EQ(second->WaitForExit(), 0);
+
+    EXPECT_TRUE(WaitUntil([&] { return m_session->HasFocus(dialog) && m_session->IsAbove(dialog, cover); }))
+        << "the running dialog did not come forward";
+    EXPECT_EQ(ReadBytes(otherFile), "x");
+    EXPECT_FALSE(Exists(SettingsFile()));
+    EXPECT_EQ(m_session->FindWindow(kMessageTitle), kNoWindow);
+
+    m_session->PressKey(dialog, XK_Escape);
+    EXPECT_EQ(first->WaitForExit(), 0);
+    EXPECT_EQ(ReadBytes(SettingsFile()), DefaultSettings());
+}
+
+TEST_F(StartupProcessTest, AStartAfterACrashIsNotBlocked)
+{
+    XWindow dialog = kNoWindow;
+    {
+        auto crashed = LaunchAndWaitForDialog(dialog);
+        ASSERT_NE(dialog, kNoWindow);
+    }  // killed with its endpoint and lock file left behind
+    ASSERT_TRUE(WaitUntil([&] { return m_session->FindWindow(kMainTitle) == kNoWindow; }));
+
+    auto next = LaunchAndWaitForDialog(dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    m_session->PressKey(dialog, XK_Escape);
+    EXPECT_EQ(next->WaitForExit(), 0);
+    EXPECT_EQ(ReadBytes(SettingsFile()), DefaultSettings());
+}
+
+// A pop-up open in the running instance is what comes forward.
+struct PopupCase {
+    const char* label;
+    std::vector<unsigned long> keys;  // typed into the dialog to open it
+    std::string title;
+    unsigned long dismissKey;
+};
+
+void PrintTo(const PopupCase& popupCase, std::ostream* out)
+{
+    *out << popupCase.label;
+}
+
+class PopupForwardTest : public StartupProcessTest, public ::testing::WithParamInterface<PopupCase> {};
+
+TEST_P(PopupForwardTest, ThePopupEndsUpInFront)
+{
+    XWindow dialog = kNoWindow;
+    auto first = LaunchAndWaitForDialog(dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    m_session->PressKeys(dialog, GetParam().keys);
+    XWindow popup = m_session->WaitForWindow(GetParam().title);
+    ASSERT_NE(popup, kNoWindow) << "the pop-up did not open";
+
+    XWindow cover = m_session->CoverScreen();
+    ASSERT_TRUE(WaitUntil([&] { return m_session->HasFocus(cover); }));
+    auto second = Launch(m_start.Path());
+    EXPECT_EQ(second->WaitForExit(), 0);
+
+    EXPECT_TRUE(WaitUntil([&] {
+        return m_session->HasFocus(popup) && m_session->IsAbove(popup, cover)
+            && m_session->IsAbove(popup, dialog) && m_session->IsAbove(dialog, cover);
+    })) << "the pop-up is not in front: focus " << m_session->HasFocus(popup) << ", over the cover "
+        << m_session->IsAbove(popup, cover) << ", over the dialog " << m_session->IsAbove(popup, dialog)
+        << ", dialog over the cover " << m_session->IsAbove(dialog, cover);
+
+    m_session->PressKey(popup, GetParam().dismissKey);
+    ASSERT_TRUE(WaitUntil([&] { return m_session->FindWindow(GetParam().title) == kNoWindow; }));
+    m_session->PressKey(dialog, XK_Escape);
+    EXPECT_EQ(first->WaitForExit(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Popups, PopupForwardTest,
+    ::testing::Values(
+        // 実行 has the focus at first; with no input file the run says so.
+        PopupCase{"MessageBox", {XK_space}, kMessageTitle, XK_Return}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Restoring needs a window manager that minimises; twm does.
+TEST_F(StartupProcessTest, AMinimisedDialogIsRestored)
+{
+    ASSERT_TRUE(m_x.StartWindowManager(TWM_CONFIG_FILE));
+    XWindow dialog = kNoWindow;
+    auto first = LaunchAndWaitForDialog(dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    m_session->Minimise(dialog);
+    ASSERT_TRUE(WaitUntil([&] { return m_session->IsMinimised(dialog) && !m_session->IsShown(dialog); }))
+        << "the window manager did not minimise the dialog";
+
+    auto second = Launch(m_start.Path());
+    EXPECT_EQ(second->WaitForExit(), 0);
+    EXPECT_TRUE(WaitUntil([&] { return !m_session->IsMinimised(dialog) && m_session->IsShown(dialog); }))
+        << "the dialog stayed minimised";
+    EXPECT_FALSE(Exists(SettingsFile()));
+
+    m_session->PressKey(dialog, XK_Escape);
+    EXPECT_EQ(first->WaitForExit(), 0);
+}
+
+// ---------------------------------------------------------- account names
+
+struct AccountCase {
+    const char* label;
+    std::string account;
+    std::string userName;
+};
+
+void PrintTo(const AccountCase& accountCase, std::ostream* out)
+{
+    *out << accountCase.label;
+}
+
+class AccountNameTest : public StartupProcessTest, public ::testing::WithParamInterface<AccountCase> {};
+
+TEST_P(AccountNameTest, NamesTheSettingsFileAndTheLock)
+{
+    auto app = Launch(m_start.Path(), {{"TRELK_TEST_ACCOUNT_NAME", GetParam().account}},
+                      FAKE_ACCOUNT_PROGRAM);
+    XWindow dialog = m_session->WaitForWindow(kMainTitle);
+    ASSERT_NE(dialog, kNoWindow);
+    EXPECT_TRUE(Exists(m_runtime / ("TRELK_DUMP_" + GetParam().userName + "_MUTEX")));
+    m_session->PressKey(dialog, XK_Escape);
+    EXPECT_EQ(app->WaitForExit(), 0);
+    EXPECT_EQ(ReadBytes(m_start / (GetParam().userName + ".dat")), DefaultSettings());
+}
+
+INSTANTIATE_TEST_SUITE_P(Accounts, AccountNameTest,
+                         ::testing::Values(AccountCase{"Bytes15", "abcdefghijklmno", "abcdefghijklmno"},
+                                           AccountCase{"Bytes16", "abcdefghijklmnop", "Trelk_Conv"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace
