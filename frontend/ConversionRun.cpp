@@ -62,6 +62,12 @@ bool ConversionRun::Execute()
     return true;
 }
 
+// Only S-record output is sorted; for Intel HEX the sort option has no effect.
+bool ConversionRun::Sorting() const
+{
+    return m_nInputKind == 'S' && m_values.m_bSortOutput == 1;
+}
+
 bool ConversionRun::Refuse(const char* message)
 {
     m_platform.ShowMessage(message, RunPlatform::BoxType::Ok);
@@ -91,6 +97,10 @@ bool ConversionRun::CheckOutput()
     // An emptied input would be lost: also catch one file under two names.
     if (m_values.m_strInputFile == output || IsSameFile(m_values.m_strInputFile, output))
         return Refuse(kSameFileError);
+    // The run's own files are written over as well: never the input.
+    if (IsSameFile(m_values.m_strInputFile, ParameterFile::PathFor(m_context)) ||
+        (Sorting() && IsSameFile(m_values.m_strInputFile, SortFilePath(m_context))))
+        return Refuse(kSameFileError);
 
     // The Save dialog has already asked about the name it returned.
     if (output != m_values.m_strBrowsedOutput && FileProbe::OpensForReading(output) &&
@@ -118,7 +128,7 @@ bool ConversionRun::CheckSettings()
 // The converter, then `sort` for an S-record input with sorting asked.
 bool ConversionRun::RunCommands()
 {
-    const bool sorting = m_nInputKind == 'S' && m_values.m_bSortOutput == 1;
+    const bool sorting = Sorting();
     const std::string target = sorting ? SortFilePath(m_context) : m_values.m_strOutputFile;
     const std::string convert = ShellQuote(m_context.m_strStartDir) + "/trelk_conv < " +
                                 ShellQuote(m_values.m_strInputFile) + " > " +

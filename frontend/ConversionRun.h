@@ -28,6 +28,7 @@ private:
     bool CheckOutput();
     bool CheckSettings();
     bool RunCommands();
+    bool Sorting() const;
     bool Refuse(const char* message);
 
     DumpValues& m_values;

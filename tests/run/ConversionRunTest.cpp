@@ -211,6 +211,41 @@ INSTANTIATE_TEST_SUITE_P(Checks, CheckSequenceTest, testing::Values(
               {kParameterError}, Output::Emptied, false, false}),
     [](const testing::TestParamInfo<CheckCase>& info) { return info.param.label; });
 
+struct OwnFileCase {
+    const char* label;
+    std::string inputName;  // in the start-up directory, user "user"
+    int32_t sort;
+    bool refused;
+};
+
+void PrintTo(const OwnFileCase& c, std::ostream* os) { *os << c.label; }
+
+class OwnFileTest : public RunFixture, public testing::WithParamInterface<OwnFileCase> {};
+
+// The parameter file and the sort file are written over by every run.
+TEST_P(OwnFileTest, NeverWritesOverTheInput)
+{
+    const std::string input = m_dir / GetParam().inputName;
+    WriteFile(input, kSRecordInput);
+    m_values.m_strInputFile = input;
+    m_values.m_strBrowsedOutput = m_values.m_strOutputFile;
+    m_values.m_bSortOutput = GetParam().sort;
+
+    EXPECT_EQ(Run(), !GetParam().refused);
+
+    if (GetParam().refused) {
+        EXPECT_EQ(m_platform.m_messages, std::vector<Message>{kSameFile});
+        EXPECT_EQ(ReadFile(input), kSRecordInput);
+        EXPECT_EQ(ReadFile(m_dir / "out.txt"), kOldOutput);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, OwnFileTest, testing::Values(
+    OwnFileCase{"ParameterFile", "user.prm", 0, true},
+    OwnFileCase{"SortFileWhenSorting", "user.txt", 1, true},
+    OwnFileCase{"SortFileUnused", "user.txt", 0, false}),
+    [](const testing::TestParamInfo<OwnFileCase>& info) { return info.param.label; });
+
 TEST_F(RunFixture, ParameterFileFailureKeepsTheNormalisedFiller)
 {
     m_values.m_strBrowsedOutput = m_values.m_strOutputFile;

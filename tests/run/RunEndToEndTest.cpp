@@ -93,6 +93,7 @@ public:
             fs::create_symlink(TRELK_CONV_PATH, m_dir / "trelk_conv");
     }
     const std::string& Path() const { return m_dir.Path(); }
+    const std::string& Base() const { return m_dir.Base(); }
     std::string operator/(const std::string& name) const { return m_dir / name; }
 
 private:
@@ -155,7 +156,7 @@ TEST_P(EndToEndTest, WritesTheDumpAndTheParameterFile)
     EXPECT_EQ(fs::exists(start / (naming.userName + ".txt")), kind.sortFile);
     EXPECT_EQ(ReadFile(values.m_strInputFile), kind.input);
     EXPECT_EQ(platform.m_opened, std::vector<std::string>{output});
-    EXPECT_FALSE(AnyFileNamed(fs::path(start.Path()).parent_path().string(), "pwned"));
+    EXPECT_FALSE(AnyFileNamed(start.Base(), "pwned"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, EndToEndTest, testing::Combine(

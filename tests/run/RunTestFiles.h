@@ -33,6 +33,8 @@ public:
     RunTempDir& operator=(const RunTempDir&) = delete;
 
     const std::string& Path() const { return m_path; }
+    // The private directory itself, the suffix directory's parent.
+    const std::string& Base() const { return m_base; }
     std::string operator/(const std::string& name) const { return m_path + "/" + name; }
 
 private:
