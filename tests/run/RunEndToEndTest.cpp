@@ -194,14 +194,17 @@ TEST(EndToEndStart, MissingConverterIsReported)
     EXPECT_TRUE(platform.m_opened.empty());
 }
 
+// What to change from a good run: start-up directory, values.
+using Arrange = void (*)(const StartDirectory&, DumpValues&);
+
 struct BoxCase {
     const char* label;
-    bool existingOutput;
-    std::string filler;
+    Arrange arrange;
     int answer;
     std::string text;
     long style;
-    std::optional<std::string> output;  // after the run
+    std::optional<std::string> output;  // prog.txt after the run
+    bool parameterFile;
     bool completed;
 };
 
@@ -215,10 +218,9 @@ TEST_P(MessageBoxTest, ShowsTheBoxAndActsOnTheAnswer)
     const StartDirectory start("");
     DumpValues values;
     values.m_strInputFile = start / "prog.mot";
-    values.m_strFiller = c.filler;
     WriteFile(values.m_strInputFile, kSRecordInput);
-    if (c.existingOutput)
-        WriteFile(start / "prog.txt", "kept\r\n");
+    WriteFile(start / "prog.txt", "kept\r\n");
+    c.arrange(start, values);
     NoOpenPlatform platform;
     ShownBox shown;
 
@@ -231,15 +233,62 @@ TEST_P(MessageBoxTest, ShowsTheBoxAndActsOnTheAnswer)
     EXPECT_EQ(shown.caption, "Trelk_Dump");
     EXPECT_EQ(shown.style & (wxOK | wxCANCEL | wxICON_MASK), c.style);
     EXPECT_EQ(ReadFile(start / "prog.txt"), c.output);
+    EXPECT_EQ(fs::is_regular_file(start / "u.prm"), c.parameterFile);
+}
+
+constexpr long kOkBox = wxOK | wxICON_EXCLAMATION;
+constexpr long kQuestionBox = wxOK | wxCANCEL | wxICON_EXCLAMATION;
+const std::string kQuestion = "出力ファイルは存在します。上書きしますか？";
+
+// Browsed: the Save dialog has asked, so the check under test comes first.
+void Browsed(const StartDirectory& start, DumpValues& v)
+{
+    v.m_bSameAsInput = 0;
+    v.m_strOutputFile = start / "prog.txt";
+    v.m_strBrowsedOutput = v.m_strOutputFile;
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, MessageBoxTest, testing::Values(
-    BoxCase{"OverwriteCancelled", true, "FF", wxID_CANCEL, "出力ファイルは存在します。上書きしますか？",
-            wxOK | wxCANCEL | wxICON_EXCLAMATION, "kept\r\n", false},
-    BoxCase{"OverwriteAgreed", true, "FF", wxID_OK, "出力ファイルは存在します。上書きしますか？",
-            wxOK | wxCANCEL | wxICON_EXCLAMATION, kSRecordDump, true},
-    BoxCase{"FillerRefused", false, "0x", wxID_OK, "詰草数値に誤りがあります！",
-            wxOK | wxICON_EXCLAMATION, "", false}),
+    BoxCase{"InputMissing",
+            [](const StartDirectory& s, DumpValues& v) { v.m_strInputFile = s / "none.mot"; },
+            wxID_OK, "入力ファイルに誤りがあります！", kOkBox, "kept\r\n", false, false},
+    BoxCase{"InputKind",
+            [](const StartDirectory& s, DumpValues&) { WriteFile(s / "prog.mot", "s0\r\n"); },
+            wxID_OK, "入力ファイルがＳレコードでもインテルHEXでもありません！", kOkBox, "kept\r\n",
+            false, false},
+    BoxCase{"SameFile",
+            [](const StartDirectory&, DumpValues& v) { v.m_strOutputExt = "mot"; },
+            wxID_OK, "入力ファイルと出力ファイルが同じです！", kOkBox, "kept\r\n", false, false},
+    BoxCase{"OverwriteCancelled", [](const StartDirectory&, DumpValues&) {},
+            wxID_CANCEL, kQuestion, kQuestionBox, "kept\r\n", false, false},
+    BoxCase{"OverwriteClosed", [](const StartDirectory&, DumpValues&) {},
+            wxID_CLOSE, kQuestion, kQuestionBox, "kept\r\n", false, false},
+    BoxCase{"OverwriteAgreed", [](const StartDirectory&, DumpValues&) {},
+            wxID_OK, kQuestion, kQuestionBox, kSRecordDump, true, true},
+    BoxCase{"OutputCannotBeMade",
+            [](const StartDirectory& s, DumpValues& v) {
+                v.m_bSameAsInput = 0;
+                v.m_strOutputFile = s / "missing/prog.txt";
+            },
+            wxID_OK, "出力ファイルに誤りがあります！", kOkBox, "kept\r\n", false, false},
+    BoxCase{"NoLineFormat",
+            [](const StartDirectory& s, DumpValues& v) {
+                Browsed(s, v);
+                v.m_strLineFormat.clear();
+            },
+            wxID_OK, "書式制御文字列が入力されていません！", kOkBox, "", false, false},
+    BoxCase{"FillerRefused",
+            [](const StartDirectory& s, DumpValues& v) {
+                Browsed(s, v);
+                v.m_strFiller = "0x";
+            },
+            wxID_OK, "詰草数値に誤りがあります！", kOkBox, "", false, false},
+    BoxCase{"ParameterFileCannotBeMade",
+            [](const StartDirectory& s, DumpValues& v) {
+                Browsed(s, v);
+                fs::create_directory(s / "u.prm");
+            },
+            wxID_OK, "パラメータファイルがオープンできません！", kOkBox, "", false, false}),
     [](const testing::TestParamInfo<BoxCase>& info) { return info.param.label; });
 
 // The dialog as the user sees it, with its start-up directory.
