@@ -42,10 +42,12 @@ std::int32_t DumpConverter::writeLine(std::uint32_t address, const std::vector<s
 
 void DumpConverter::writeValues(std::uint32_t address, const std::int32_t* values)
 {
-    if (plan_.usable() && LinePlan::allBytes(values)) {
-        char* out = output_.reserve(plan_.size());
-        output_.commit(plan_.write(out, address, values));
-        return;
+    if (plan_.usable()) {
+        char* end = plan_.write(output_.reserve(plan_.size()), address, values);
+        if (end) {
+            output_.commit(end);
+            return;
+        }
     }
     writeFormatted(address, values);
 }

@@ -1,5 +1,7 @@
 #include "LinePlan.h"
 
+#include "LineGlyphs.h"
+
 #include <cstring>
 
 namespace {
@@ -52,6 +54,24 @@ LinePlan::LinePlan(std::string_view format)
     if (!usable_) {
         image_.clear();
         runs_.clear();
+    }
+    chooseRendering();
+}
+
+void LinePlan::chooseRendering()
+{
+    fromGlyphs_ = true;
+    for (const ByteRun& run : runs_) {
+        if (run.pairs == kTables.zeroUpper)
+            upperGlyphs_ = true;
+        else if (run.pairs == kTables.zeroLower)
+            upperGlyphs_ = false;
+        else
+            fromGlyphs_ = false;
+    }
+    for (const ByteRun& run : runs_) {
+        if (run.pairs != (upperGlyphs_ ? kTables.zeroUpper : kTables.zeroLower))
+            fromGlyphs_ = false;
     }
 }
 
@@ -179,37 +199,78 @@ void writeRun(char* out, const std::int32_t* values, std::size_t count, const ch
         std::memcpy(out + i * stride, pairs[values[i]], 2);
 }
 
+// Copies `count` digit pairs to places `stride` apart.
+template <std::size_t Stride>
+void copyRun(char* out, const char* digits, std::size_t count, std::size_t stride = Stride)
+{
+    if (Stride == 2) {
+        switch (count) {  // the presets' groups of 16, 4 and 2 bytes
+        case 16: std::memcpy(out, digits, 32); return;
+        case 4: std::memcpy(out, digits, 8); return;
+        case 2: std::memcpy(out, digits, 4); return;
+        default: std::memcpy(out, digits, 2 * count); return;
+        }
+    }
+#if defined(__GNUC__)
+#pragma GCC unroll 16
+#endif
+    for (std::size_t i = 0; i < count; ++i)
+        std::memcpy(out + i * stride, digits + 2 * i, 2);
+}
+
+void writeAddress(char* at, std::uint32_t address, const char (*pairs)[2])
+{
+    std::memcpy(at, pairs[address >> 24], 2);
+    std::memcpy(at + 2, pairs[(address >> 16) & 0xFF], 2);
+    std::memcpy(at + 4, pairs[(address >> 8) & 0xFF], 2);
+    std::memcpy(at + 6, pairs[address & 0xFF], 2);
+}
+
 }  // namespace
 
 char* LinePlan::write(char* out, std::uint32_t address, const std::int32_t* values) const
 {
+    if (!fromGlyphs_)
+        return writeFromTables(out, address, values);
+    LineGlyphs glyphs;
+    if (!glyphs.render(values, upperGlyphs_))
+        return nullptr;
     std::memcpy(out, image_.data(), image_.size());
-    if (addressAt_ != kNoField) {
-        char* at = out + addressAt_;
-        std::memcpy(at, addressPairs_[address >> 24], 2);
-        std::memcpy(at + 2, addressPairs_[(address >> 16) & 0xFF], 2);
-        std::memcpy(at + 4, addressPairs_[(address >> 8) & 0xFF], 2);
-        std::memcpy(at + 6, addressPairs_[address & 0xFF], 2);
-    }
+    if (addressAt_ != kNoField)
+        writeAddress(out + addressAt_, address, addressPairs_);
     // The presets place their bytes two or three characters apart.
     for (const ByteRun& run : runs_) {
         char* at = out + run.offset;
-        const std::int32_t* v = values + run.first;
-        if (run.stride == 2)
-            writeRun<2>(at, v, run.count, run.pairs);
+        const char* digits = glyphs.hex + 2 * run.first;
+        if (run.stride == 2 || run.count == 1)
+            copyRun<2>(at, digits, run.count);
         else if (run.stride == 3)
-            writeRun<3>(at, v, run.count, run.pairs);
+            copyRun<3>(at, digits, run.count);
         else
-            writeRun<0>(at, v, run.count, run.pairs, run.stride);
+            copyRun<0>(at, digits, run.count, run.stride);
     }
+    if (textAt_ != kNoField)
+        std::memcpy(out + textAt_, glyphs.text, kLineValues);
+    return out + image_.size();
+}
+
+// Blank-led or mixed-case byte fields: each from its own table.
+char* LinePlan::writeFromTables(char* out, std::uint32_t address, const std::int32_t* values) const
+{
+    std::uint32_t any = 0;
+    for (std::size_t i = 0; i < kLineValues; ++i)
+        any |= static_cast<std::uint32_t>(values[i]);
+    if (any > 0xFF)
+        return nullptr;
+    std::memcpy(out, image_.data(), image_.size());
+    if (addressAt_ != kNoField)
+        writeAddress(out + addressAt_, address, addressPairs_);
+    for (const ByteRun& run : runs_)
+        writeRun<0>(out + run.offset, values + run.first, run.count, run.pairs, run.stride);
     if (textAt_ != kNoField) {
         char* at = out + textAt_;
-        for (std::size_t i = 0; i < kLineValues; i += 4) {
+        for (std::size_t i = 0; i < kLineValues; ++i)
             at[i] = kTables.text[values[i]];
-            at[i + 1] = kTables.text[values[i + 1]];
-            at[i + 2] = kTables.text[values[i + 2]];
-            at[i + 3] = kTables.text[values[i + 3]];
-        }
     }
     return out + image_.size();
 }

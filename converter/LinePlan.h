@@ -27,16 +27,9 @@ public:
     // Bytes of every line, in output form (LF already CR LF).
     std::size_t size() const { return image_.size(); }
 
-    static bool allBytes(const std::int32_t* values)
-    {
-        std::uint32_t any = 0;
-        for (std::size_t i = 0; i < kLineValues; ++i)
-            any |= static_cast<std::uint32_t>(values[i]);
-        return any <= 0xFF;
-    }
-
-    // Writes one line to `out`, which has size() bytes of room; the sixteen
-    // values must all be bytes (allBytes). Returns the end of the line.
+    // Writes one line to `out`, which has size() bytes of room, and returns
+    // its end; nullptr when a value is not a byte (0 to 255): such a line is
+    // the general engine's.
     char* write(char* out, std::uint32_t address, const std::int32_t* values) const;
 
 private:
@@ -53,6 +46,8 @@ private:
     };
 
     bool parse(std::string_view format);
+    void chooseRendering();
+    char* writeFromTables(char* out, std::uint32_t address, const std::int32_t* values) const;
     bool addConversion(std::size_t slot, bool zero, bool minus, int width, char letter);
     void addLiteral(char c);
     void addByte(std::size_t offset, std::size_t value, const char (*pairs)[2]);
@@ -63,4 +58,8 @@ private:
     const char (*addressPairs_)[2] = nullptr;
     std::size_t textAt_ = kNoField;
     std::vector<ByteRun> runs_;
+    // Every byte field zero-led and in one case: the fields are copied from
+    // the line's glyphs, rendered once (LineGlyphs).
+    bool fromGlyphs_ = false;
+    bool upperGlyphs_ = true;
 };
