@@ -74,16 +74,25 @@ void PressKey(int key)
     sim.Char(key);
 }
 
-TEST(DumpDialogModal, FocusStartsOnExecute)
+TEST(DumpDialogModal, OpensShowingTheValuesWithFocusOnExecute)
 {
     CDumpDialog d;
+    d.m_strInputFile = "/loaded.mot";
+    d.m_nFormatPreset = 16;
+    d.m_strCustomFormat = "%08X custom";
     wxWindow* focus = nullptr;
+    std::string input;
+    std::string format;
     const int result = RunModal(d, [&] {
         SettleUntil([&] { return wxWindow::FindFocus() != nullptr; });
         focus = wxWindow::FindFocus();
+        input = Text(d.m_editInput);
+        format = Text(d.m_editFormat);
         d.EndModal(wxID_CANCEL);
     });
     EXPECT_EQ(result, wxID_CANCEL);
+    EXPECT_EQ(input, "/loaded.mot");
+    EXPECT_EQ(format, "%08X custom");
     ASSERT_NE(focus, nullptr);
     EXPECT_EQ(focus->GetId(), IDC_EXECUTE);
 }
@@ -197,6 +206,35 @@ TEST(DumpDialogAbout, AboutCommandShowsTheAboutBox)
     EXPECT_EQ(seen.texts.rfind("Trelk_Dump Version 1.2\n", 0), 0u) << seen.texts;
     EXPECT_TRUE(seen.hasIcon);
     EXPECT_TRUE(seen.okIsDefault);
+}
+
+// Right click on the dialog's background, then the menu's only entry.
+TEST(DumpDialogAbout, BackgroundMenuOpensTheAboutBox)
+{
+    CDumpDialog d;
+    AboutSeen seen;
+    RunModal(d, [&] {
+        wxTimer chooseEntry;
+        chooseEntry.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+            PressKey(WXK_DOWN);
+            PressKey(WXK_RETURN);
+        });
+        // Between the first group box and the buttons: plain background.
+        const wxPoint background = d.ClientToScreen(d.ConvertDialogToPixels(wxPoint(256, 30)));
+        wxTEST_DIALOG(
+            {
+                wxUIActionSimulator sim;
+                sim.MouseMove(background);
+                Settle();
+                chooseEntry.StartOnce(500);
+                sim.MouseClick(wxMOUSE_BTN_RIGHT);
+                SettleUntil([&] { return seen.shown; });
+            },
+            ExpectAboutBox(&seen));
+        d.EndModal(wxID_CANCEL);
+    });
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.caption, "Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報");
 }
 
 TEST(DumpDialogAbout, MenuGetsTheEntryLastAfterASeparator)
