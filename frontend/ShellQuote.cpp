@@ -8,9 +8,10 @@ bool IsSafeByte(char c)
 {
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
         return true;
-    // '~' is left out (tilde expansion at the start of a word), and so is
+    // Left out: '~' (tilde expansion at the start of a word), '=' (a first
+    // word like a=b/trelk_conv would be an assignment, not a command), and
     // every byte above 0x7F: a multibyte name is quoted like any other.
-    return c != '\0' && std::strchr("_./+-,:=@%", c) != nullptr;
+    return c != '\0' && std::strchr("_./+-,:@%", c) != nullptr;
 }
 
 }  // namespace

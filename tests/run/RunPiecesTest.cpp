@@ -40,7 +40,8 @@ TEST_P(ShellQuoteTest, GivesTheWord)
 
 INSTANTIATE_TEST_SUITE_P(Paths, ShellQuoteTest, testing::Values(
     QuoteCase{"/work/prog.mot", "/work/prog.mot"},
-    QuoteCase{"/a-b_c/d+e,f:g=h@i%j.txt", "/a-b_c/d+e,f:g=h@i%j.txt"},
+    QuoteCase{"/a-b_c/d+e,f:g@h%i.txt", "/a-b_c/d+e,f:g@h%i.txt"},
+    QuoteCase{"a=b", "'a=b'"},
     QuoteCase{"rel/x.mot", "rel/x.mot"},
     QuoteCase{"", "''"},
     QuoteCase{"/my dir/x.mot", "'/my dir/x.mot'"},
