@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -85,7 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternCase{"S9%*2x%4x", "S903zzzz"}, PatternCase{":%*2x%4x", ":0410050041424344DD"},
                       PatternCase{":%*2x%*4x%*2x%4x%4x", ":0400000312345678E5"},
                       PatternCase{":%*2x%*4x%*2x%4x%4x", ":04000003123"},
-                      PatternCase{":%*2x%*4x%*2x%4x", ":020000040800F2"}));
+                      PatternCase{":%*2x%*4x%*2x%4x", ":020000040800F2"},
+                      PatternCase{"S3%*2x%8x", "S3250800abCD41"}, PatternCase{"S3%*2x%8x", "S32508000G0041"},
+                      PatternCase{"S3%*2x%8x", "S325-8000000"}, PatternCase{"S3%*2x%8x", "S325 8000000"},
+                      PatternCase{"S3%*2x%8x", "S3250x123456"}, PatternCase{"S3%*2x%8x", "S3250800"},
+                      PatternCase{"S3%*2x%8x", "S3\xB0" "250800000041"}, PatternCase{":%*2x%4x", ":1a10e5"}));
 
 TEST(HexScan, PairRuleTakesTwoCharactersOnly)
 {
@@ -100,6 +105,32 @@ TEST(HexScan, PairRuleTakesTwoCharactersOnly)
         std::int32_t cell = 7;
         EXPECT_EQ(HexScan::scanPair(line, 2, cell), c.ok) << c.text;
         EXPECT_EQ(cell, c.cell) << c.text;
+    }
+}
+
+// Runs of pairs are decoded many characters at a time; whatever stands in
+// them, each cell must get what the pair rule gives its two characters.
+TEST(HexScan, RunsOfPairsStoreWhatEachPairStores)
+{
+    const std::string digits = "0123456789ABCDEFabcdef98765432100123456789ABCDEFabcdef9876543210";
+    const char odd[] = {'G', 'g', ' ', '-', '+', 'x', '/', ':', '@', '`', '\x80', '\xFF', '\0'};
+    for (std::size_t count : {1, 3, 4, 7, 8, 9, 15, 16, 17, 32}) {
+        for (char c : odd) {
+            for (std::size_t at = 0; at <= 2 * count; ++at) {  // 2 * count: nothing odd
+                std::string text = digits.substr(0, 2 * count);
+                if (at < text.size())
+                    text[at] = c;
+                std::vector<std::int32_t> expected(count, 7);
+                for (std::size_t i = 0; i < count; ++i) {
+                    unsigned value;
+                    if (std::sscanf(text.substr(2 * i, 2).c_str(), "%2x", &value) == 1)
+                        expected[i] = static_cast<std::int32_t>(value);
+                }
+                std::vector<std::int32_t> cells(count, 7);
+                HexScan::scanPairs(text.data(), count, cells.data());
+                EXPECT_EQ(cells, expected) << count << " pairs, " << static_cast<int>(c) << " at " << at;
+            }
+        }
     }
 }
 
