@@ -1,4 +1,5 @@
-// The format engine on user formats and argument lists.
+// The format engine on user formats and argument lists, and its scanning
+// side on record lines.
 //
 // Input layout: a first line of argument tokens, then the format (every byte
 // after the first LF). A token is a kind letter with an optional hex value:
@@ -8,9 +9,17 @@
 // Checked for every format: both format() overloads give the same text, and
 // the text fits in outputBound() bytes (the buffer is exactly that large).
 // When the format holds only conversions that C defines for their argument,
-// the text must equal what snprintf prints.
+// the text must equal what snprintf prints. When the format has a ready-made
+// line image (LinePlan), a dump line written from it must equal the line
+// the general engine formats, in output form.
+//
+// An input that begins with '#' is a record line instead (the bytes after
+// the '#'): every record pattern and the pair rule at every position must
+// read from it what sscanf reads.
 #include "Check.h"
 
+#include "HexScan.h"
+#include "LinePlan.h"
 #include "PrintfFormat.h"
 
 #include <cstdint>
@@ -179,11 +188,93 @@ bool printWithC(std::string_view format, const std::vector<FormatArg>& args, std
     return true;
 }
 
+// A dump line from the arguments: the address from the first, sixteen byte
+// values from the next ones (or made up), the text column as the converter
+// renders it.
+void checkLinePlan(std::string_view format, const std::vector<FormatArg>& args)
+{
+    const LinePlan plan(format);
+    if (!plan.usable())
+        return;
+    constexpr std::size_t kValues = LinePlan::kLineValues;
+    const std::uint32_t address = args.empty() ? 0x1230 : args[0].bits;
+    std::int32_t values[kValues];
+    char text[kValues];
+    FormatArg line[kValues + 2];
+    line[0] = FormatArg::ofUnsigned(address);
+    for (std::size_t i = 0; i < kValues; ++i) {
+        const std::uint32_t bits = i + 1 < args.size() ? args[i + 1].bits : 0x41 + 13 * i;
+        values[i] = static_cast<std::int32_t>(bits & 0xFF);
+        text[i] = values[i] >= 0x20 && values[i] <= 0x7E ? static_cast<char>(values[i]) : '.';
+        line[i + 1] = FormatArg::ofSigned(values[i]);
+    }
+    line[kValues + 1] = FormatArg::ofString(std::string_view(text, kValues));
+
+    std::string general;
+    PrintfFormat(format).format(general, line, kValues + 2);
+    std::string expected;
+    for (char c : general) {
+        if (c == '\n')
+            expected.push_back('\r');
+        expected.push_back(c);
+    }
+    std::unique_ptr<char[]> image(new char[plan.size()]);
+    const char* end = plan.write(image.get(), address, values);
+    check(end == image.get() + plan.size(), "a planned line is not of its planned size");
+    check(std::string_view(image.get(), plan.size()) == expected, "a planned line differs from the general engine");
+
+    // A value that is not a byte (a negative filler, say) is left to the
+    // general engine.
+    const std::size_t odd = address % kValues;
+    values[odd] = static_cast<std::int32_t>(address | 0x100);
+    check(plan.write(image.get(), address, values) == nullptr, "a value that is not a byte went into a planned line");
+}
+
+void checkScanning(std::string_view line)
+{
+    if (line.find('\0') != std::string_view::npos)
+        return;  // sscanf would stop there
+    const std::string text(line);
+    static const char* const kPatterns[] = {
+        "S1%*2x%4x", "S2%*2x%6x", "S3%*2x%8x", "S7%*2x%8x", "S8%*2x%6x", "S9%*2x%4x",
+        ":%*2x%4x", ":%*2x%*4x%*2x%4x", ":%*2x%*4x%*2x%4x%4x",
+    };
+    for (const char* pattern : kPatterns) {
+        const std::uint32_t before = 0x5A5A5A5A;
+        std::uint32_t got[2] = {before, before};
+        std::uint32_t* targets[] = {&got[0], &got[1]};
+        const int stored = HexPattern(pattern).scan(line, targets);
+        unsigned want[2] = {before, before};
+        int read = std::sscanf(text.c_str(), pattern, &want[0], &want[1]);
+        if (read < 0)
+            read = 0;  // EOF before the first conversion: nothing stored
+        check(stored == read, "a record pattern stores another number of fields than sscanf");
+        check(got[0] == want[0] && got[1] == want[1], "a record pattern reads other values than sscanf");
+    }
+    // The pair rule from the first few starts, over every pair that fits:
+    // fast paths take the characters in groups from where they start.
+    for (std::size_t start = 0; start + 2 <= line.size() && start < 4; ++start) {
+        const std::size_t count = (line.size() - start) / 2;
+        std::vector<std::int32_t> cells(count, -7);
+        HexScan::scanPairs(line.data() + start, count, cells.data());
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string pair(line.substr(start + 2 * i, 2));
+            unsigned value;
+            const std::int32_t want = std::sscanf(pair.c_str(), "%2x", &value) == 1 ? static_cast<std::int32_t>(value) : -7;
+            check(cells[i] == want, "the pair rule reads another value than sscanf");
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (!bytes.empty() && bytes[0] == '#') {
+        checkScanning(bytes.substr(1));
+        return 0;
+    }
     std::vector<FormatArg> args;
     const std::size_t lf = bytes.find('\n');
     if (lf != std::string_view::npos) {
@@ -205,5 +296,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string expected;
     if (printWithC(bytes, args, expected))
         check(expected == appended.substr(1), "text differs from snprintf");
+    checkLinePlan(bytes, args);
     return 0;
 }

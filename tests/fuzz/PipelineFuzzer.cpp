@@ -4,10 +4,11 @@
 // Input layout:
 //   0xFF, V, bytes     a well-formed load file is derived from the bytes and
 //                      converted with the default settings, and once more as
-//                      variant V (mod 4) says: with CR LF line ends, with
-//                      lower-case hex digits, with both -- the output must be
-//                      the same -- or three times over, which must not take
-//                      more heap.
+//                      variant V (mod 5) says: with CR LF line ends, with
+//                      lower-case hex digits, with both, or with a line
+//                      format that prints the same but through the general
+//                      format engine -- the output must be the same -- or
+//                      three times over, which must not take more heap.
 //   P1 NUL P2 NUL IN   up to two parameter files (-pP1 -pP2) before the
 //                      first two NUL bytes, then standard input; without a
 //                      NUL everything is standard input and no -p is given.
@@ -39,6 +40,11 @@ constexpr std::size_t kMaxParameterFiles = 2;
 constexpr std::int64_t kHeapBound = 8 << 20;
 // Output examined for the CR LF rule; the rest only goes through the channel.
 constexpr std::size_t kOutputChecked = 1 << 20;
+
+// The default line format with a precision on the text column, which
+// prints the same 16 characters but keeps the line off the fast path.
+constexpr std::string_view kGeneralEngineFormat =
+    "-F=%08X : %02X%02X%02X%02X %02X%02X%02X%02X  %02X%02X%02X%02X %02X%02X%02X%02X : %-16.16s";
 
 struct Run {
     std::string output;
@@ -102,7 +108,7 @@ void checkWellFormedFile(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
         return;
-    const std::uint8_t variant = data[0] % 4;
+    const std::uint8_t variant = data[0] % 5;
     const std::string file = buildWellFormedLoadFile(data + 1, size - 1);
     const Run reference = runConverterOn({}, file);
     checkTextMode(reference.output);
@@ -117,6 +123,10 @@ void checkWellFormedFile(const std::uint8_t* data, std::size_t size)
     case 2:
         check(runConverterOn({}, withCrLf(withLowerCaseHex(file))).output == reference.output,
               "CR LF with lower-case hex digits changes the dump");
+        break;
+    case 3:
+        check(runConverterOn({kGeneralEngineFormat}, file).output == reference.output,
+              "the ready-made line image and the general format engine disagree");
         break;
     default: {
         std::string longer = file;

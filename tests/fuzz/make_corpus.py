@@ -77,6 +77,16 @@ messages = {
 }
 for name, data in messages.items():
     write("fuzz_format", name, data)
+# record lines for the scanning side, each after a '#'
+scans = {
+    "scan_s1": b"S1130000202C3A4B5C6D7E8F90A1B2C3D4E5F60718",
+    "scan_s3_lower": b"S30d0001ff00deadbeefcafe0123456789",
+    "scan_odd": b"S2 8 -1 0x12+3z9 \t0XfF--",
+    "scan_ihex": b":10FFF000000102030405060708090A0B0C0D0E0F71",
+    "scan_ihex_start": b":0400000312345678E5",
+}
+for name, data in scans.items():
+    write("fuzz_format", name, b"#" + data)
 
 # --- settings: the default file and a few damaged or unusual ones
 default = (root / "tests" / "settings" / "default.dat").read_bytes()
