@@ -326,7 +326,7 @@ void CDumpDialog::OnContextMenu(wxContextMenuEvent& event)
 {
     // Only the dialog's background offers the menu; edits keep their own.
     wxObject* source = event.GetEventObject();
-    if (source != this && !wxDynamicCast(source, wxStaticText) && !wxDynamicCast(source, wxStaticBox)) {
+    if (source != this && !dynamic_cast<wxStaticText*>(source) && !dynamic_cast<wxStaticBox*>(source)) {
         event.Skip();
         return;
     }

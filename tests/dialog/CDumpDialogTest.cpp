@@ -45,7 +45,7 @@ TEST(DumpDialogFirstStart, EditsShowTheDefaults)
         {"H05", IDC_H05_FORMAT, "Start Linear Address Record : %04X", true},
     };
     for (const EditState& e : expected) {
-        auto* edit = wxDynamicCast(d.FindWindow(e.id), wxTextCtrl);
+        auto* edit = dynamic_cast<wxTextCtrl*>(d.FindWindow(e.id));
         ASSERT_NE(edit, nullptr) << e.name;
         EXPECT_EQ(Text(edit), e.text) << e.name;
         EXPECT_EQ(edit->IsEnabled(), e.enabled) << e.name;
@@ -139,8 +139,8 @@ TEST(DumpDialogTemplate, ControlsInTemplateOrderWithTheirTexts)
         }
         if (e.text == nullptr)
             continue;
-        const wxString text = wxDynamicCast(child, wxTextCtrl)
-                                  ? wxDynamicCast(child, wxTextCtrl)->GetValue()
+        const wxString text = dynamic_cast<const wxTextCtrl*>(child)
+                                  ? dynamic_cast<const wxTextCtrl*>(child)->GetValue()
                                   : child->GetLabel();
         EXPECT_EQ(Utf8(text), e.text);
     }

@@ -181,9 +181,9 @@ protected:
         m_seen->shown = true;
         m_seen->caption = Utf8(about->GetTitle());
         for (wxWindow* child : about->GetChildren()) {
-            if (wxDynamicCast(child, wxStaticText))
+            if (dynamic_cast<wxStaticText*>(child))
                 m_seen->texts += Utf8(child->GetLabel()) + "\n";
-            if (auto* bitmap = wxDynamicCast(child, wxStaticBitmap))
+            if (auto* bitmap = dynamic_cast<wxStaticBitmap*>(child))
                 m_seen->hasIcon = bitmap->GetBitmap().IsOk();
         }
         m_seen->okIsDefault = about->GetDefaultItem() == about->FindWindow(IDOK_ABOUT);
