@@ -78,45 +78,68 @@ HexPattern::HexPattern(std::string_view pattern)
             width = width * 10 + (pattern[i++] - '0');
         items_.push_back({0, width, stored});  // pattern[i] is the 'x'
     }
-    for (const Item& item : items_)
-        plainLength_ += item.literal ? 1 : static_cast<std::size_t>(item.width);
-}
-
-// The usual record: every field is digits only, so each takes exactly its
-// width and no white space, sign or 0x comes into play.
-bool HexPattern::scanPlain(std::string_view line, std::uint32_t* const* targets, int& stored) const
-{
-    if (line.size() < plainLength_)
-        return false;
-    std::uint32_t values[4];
-    int count = 0;
-    const char* at = line.data();
+    hasPlainForm_ = true;
+    int storedFields = 0;
     for (const Item& item : items_) {
         if (item.literal) {
-            if (*at++ != item.literal)
-                return false;
-            continue;
+            if (plainLength_ != plainPrefix_.size())
+                hasPlainForm_ = false;  // a literal between fields
+            plainPrefix_ += item.literal;
         }
-        std::uint32_t value = 0;
-        if (item.width == 8) {  // a 32-bit address
-            std::uint64_t bytes;
-            if (!HexScan::decodeFourPairs(at, bytes))
-                return false;
-            value = static_cast<std::uint32_t>((bytes & 0xFF) << 24 | (bytes >> 16 & 0xFF) << 16
-                                               | (bytes >> 32 & 0xFF) << 8 | bytes >> 48);
-            at += 8;
-        }
-        for (int i = item.width == 8 ? 8 : 0; i < item.width; ++i) {
-            int digit = HexScan::digitValue(*at++);
-            if (digit < 0)
-                return false;
-            value = value << 4 | static_cast<std::uint32_t>(digit);
-        }
-        if (item.stored) {
-            if (count == 4)
-                return false;
+        plainLength_ += item.literal ? 1 : static_cast<std::size_t>(item.width);
+        storedFields += item.stored;
+    }
+    if (storedFields > kMaxPlainStored)
+        hasPlainForm_ = false;
+}
+
+namespace {
+
+// `width` characters that must all be digits.
+bool decodeDigits(const char* at, int width, std::uint32_t& value)
+{
+    if (width == 8) {  // a 32-bit address
+        std::uint64_t bytes;
+        if (!HexScan::decodeFourPairs(at, bytes))
+            return false;
+        value = static_cast<std::uint32_t>((bytes & 0xFF) << 24 | (bytes >> 16 & 0xFF) << 16
+                                           | (bytes >> 32 & 0xFF) << 8 | bytes >> 48);
+        return true;
+    }
+    std::uint32_t result = 0;
+    for (int i = 0; i < width; ++i) {
+        int digit = HexScan::digitValue(at[i]);
+        if (digit < 0)
+            return false;
+        result = result << 4 | static_cast<std::uint32_t>(digit);
+    }
+    value = result;
+    return true;
+}
+
+}  // namespace
+
+// When every character after the literals is a digit, each field takes
+// exactly its width and no white space, sign or 0x comes into play.
+bool HexPattern::scanPlain(std::string_view line, std::uint32_t* const* targets, int& stored) const
+{
+    if (!hasPlainForm_ || line.size() < plainLength_)
+        return false;
+    const char* at = line.data();
+    for (char literal : plainPrefix_) {
+        if (*at++ != literal)
+            return false;
+    }
+    std::uint32_t values[kMaxPlainStored];
+    int count = 0;
+    for (std::size_t i = plainPrefix_.size(); i < items_.size(); ++i) {
+        const Item& item = items_[i];
+        std::uint32_t value;
+        if (!decodeDigits(at, item.width, value))
+            return false;
+        at += item.width;
+        if (item.stored)
             values[count++] = value;
-        }
     }
     for (int i = 0; i < count; ++i)
         *targets[i] = values[i];

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -140,8 +141,13 @@ private:
         int width;
         bool stored;
     };
+    static constexpr int kMaxPlainStored = 4;
     bool scanPlain(std::string_view line, std::uint32_t* const* targets, int& stored) const;
 
     std::vector<Item> items_;
-    std::size_t plainLength_ = 0;  // characters of a line whose fields are all digits
+    // The usual record: the leading literals, then fields of digits only,
+    // which sit at fixed places. Patterns of another shape have no plain form.
+    bool hasPlainForm_ = false;
+    std::string plainPrefix_;
+    std::size_t plainLength_ = 0;
 };
