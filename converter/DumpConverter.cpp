@@ -40,6 +40,8 @@ std::int32_t DumpConverter::writeLine(std::uint32_t address, const std::vector<s
     return 0;
 }
 
+static_assert(LinePlan::kMaxSize <= OutputChannel::kBufferSize, "a planned line goes into the buffer whole");
+
 void DumpConverter::writeValues(std::uint32_t address, const std::int32_t* values)
 {
     if (plan_.usable()) {

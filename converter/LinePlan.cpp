@@ -50,7 +50,7 @@ bool isDigit(char c)
 
 LinePlan::LinePlan(std::string_view format)
 {
-    usable_ = parse(format);
+    usable_ = parse(format) && image_.size() <= kMaxSize;
     if (!usable_) {
         image_.clear();
         runs_.clear();

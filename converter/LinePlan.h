@@ -20,6 +20,9 @@
 class LinePlan {
 public:
     static constexpr std::size_t kLineValues = 16;
+    // Longest planned line: it must fit the output buffer in one piece.
+    // Longer ones, made of long literals, go through the general engine.
+    static constexpr std::size_t kMaxSize = 16 * 1024;
 
     explicit LinePlan(std::string_view format);
 

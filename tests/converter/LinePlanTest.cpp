@@ -159,6 +159,16 @@ TEST(LinePlan, ValuesOutsideAByteTakeTheGeneralEngine)
     }
 }
 
+// A line longer than the output buffer takes (a long literal) still
+// arrives whole.
+TEST(LinePlan, LineLongerThanAnyBufferArrivesWhole)
+{
+    const std::string literal(300000, 'a');
+    std::vector<std::int32_t> values(16, 0x41);
+    EXPECT_EQ(converterLine(literal + "%08X : %02X\n", 0x1230, values), literal + "00001230 : 41\r\n");
+    EXPECT_EQ(converterLine("%08X" + literal + "%02X\n", 0x1230, values), "00001230" + literal + "41\r\n");
+}
+
 // The vector rendering and the portable one agree with each other and with
 // the C library, for every byte value in both cases.
 TEST(LineGlyphs, EveryByteRendersAsPrintfAndTheTextRule)
