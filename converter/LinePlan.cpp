@@ -9,6 +9,7 @@ namespace {
 // Wider fields than this are left to the general engine: they are never
 // what a dump line needs, and the image stays small.
 constexpr int kMaxPlanWidth = 256;
+constexpr std::size_t kCopyBlock = 16;
 constexpr std::size_t kAddressDigits = 8;
 constexpr std::size_t kByteDigits = 2;
 
@@ -56,6 +57,30 @@ LinePlan::LinePlan(std::string_view format)
         runs_.clear();
     }
     chooseRendering();
+    if (fromGlyphs_)
+        planCopies();
+    paddedImage_ = image_;
+    paddedImage_.append((kCopyBlock - image_.size() % kCopyBlock) % kCopyBlock, ' ');
+}
+
+// A run two characters apart is one stretch of digits: copied in pieces of
+// 8, 4 and 2 characters. Other runs go pair by pair.
+void LinePlan::planCopies()
+{
+    for (const ByteRun& run : runs_) {
+        const std::size_t step = run.count == 1 ? 2 : run.stride;
+        std::size_t to = run.offset;
+        std::size_t from = 2 * run.first;
+        std::size_t left = 2 * run.count;
+        while (left > 0) {
+            std::size_t size = step != 2 ? 2 : left >= 8 ? 8 : left >= 4 ? 4 : 2;
+            copies_.push_back({static_cast<std::uint16_t>(to), static_cast<std::uint8_t>(from),
+                               static_cast<std::uint8_t>(size)});
+            to += step == 2 ? size : step;
+            from += size;
+            left -= size;
+        }
+    }
 }
 
 void LinePlan::chooseRendering()
@@ -199,25 +224,6 @@ void writeRun(char* out, const std::int32_t* values, std::size_t count, const ch
         std::memcpy(out + i * stride, pairs[values[i]], 2);
 }
 
-// Copies `count` digit pairs to places `stride` apart.
-template <std::size_t Stride>
-void copyRun(char* out, const char* digits, std::size_t count, std::size_t stride = Stride)
-{
-    if (Stride == 2) {
-        switch (count) {  // the presets' groups of 16, 4 and 2 bytes
-        case 16: std::memcpy(out, digits, 32); return;
-        case 4: std::memcpy(out, digits, 8); return;
-        case 2: std::memcpy(out, digits, 4); return;
-        default: std::memcpy(out, digits, 2 * count); return;
-        }
-    }
-#if defined(__GNUC__)
-#pragma GCC unroll 16
-#endif
-    for (std::size_t i = 0; i < count; ++i)
-        std::memcpy(out + i * stride, digits + 2 * i, 2);
-}
-
 void writeAddress(char* at, std::uint32_t address, const char (*pairs)[2])
 {
     std::memcpy(at, pairs[address >> 24], 2);
@@ -235,19 +241,19 @@ char* LinePlan::write(char* out, std::uint32_t address, const std::int32_t* valu
     LineGlyphs glyphs;
     if (!glyphs.render(values, upperGlyphs_))
         return nullptr;
-    std::memcpy(out, image_.data(), image_.size());
+    // Whole blocks: the blanks behind the line fall in the room reserved
+    // for it and are overwritten by what follows.
+    for (std::size_t i = 0; i < paddedImage_.size(); i += kCopyBlock)
+        std::memcpy(out + i, paddedImage_.data() + i, kCopyBlock);
     if (addressAt_ != kNoField)
         writeAddress(out + addressAt_, address, addressPairs_);
-    // The presets place their bytes two or three characters apart.
-    for (const ByteRun& run : runs_) {
-        char* at = out + run.offset;
-        const char* digits = glyphs.hex + 2 * run.first;
-        if (run.stride == 2 || run.count == 1)
-            copyRun<2>(at, digits, run.count);
-        else if (run.stride == 3)
-            copyRun<3>(at, digits, run.count);
+    for (const DigitCopy& copy : copies_) {
+        if (copy.size == 8)
+            std::memcpy(out + copy.to, glyphs.hex + copy.from, 8);
+        else if (copy.size == 4)
+            std::memcpy(out + copy.to, glyphs.hex + copy.from, 4);
         else
-            copyRun<0>(at, digits, run.count, run.stride);
+            std::memcpy(out + copy.to, glyphs.hex + copy.from, 2);
     }
     if (textAt_ != kNoField)
         std::memcpy(out + textAt_, glyphs.text, kLineValues);

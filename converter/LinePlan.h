@@ -29,8 +29,10 @@ public:
     bool usable() const { return usable_; }
     // Bytes of every line, in output form (LF already CR LF).
     std::size_t size() const { return image_.size(); }
+    // Room that write() needs: the line rounded up to whole copy blocks.
+    std::size_t room() const { return paddedImage_.size(); }
 
-    // Writes one line to `out`, which has size() bytes of room, and returns
+    // Writes one line to `out`, which has room() bytes of room, and returns
     // its end; nullptr when a value is not a byte (0 to 255): such a line is
     // the general engine's.
     char* write(char* out, std::uint32_t address, const std::int32_t* values) const;
@@ -50,17 +52,26 @@ private:
 
     bool parse(std::string_view format);
     void chooseRendering();
+    void planCopies();
     char* writeFromTables(char* out, std::uint32_t address, const std::int32_t* values) const;
     bool addConversion(std::size_t slot, bool zero, bool minus, int width, char letter);
     void addLiteral(char c);
     void addByte(std::size_t offset, std::size_t value, const char (*pairs)[2]);
 
     std::string image_;
+    std::string paddedImage_;  // image_ and blanks up to whole copy blocks
     bool usable_ = false;
     std::size_t addressAt_ = kNoField;
     const char (*addressPairs_)[2] = nullptr;
     std::size_t textAt_ = kNoField;
     std::vector<ByteRun> runs_;
+    // The runs as fixed-size copies from the glyphs' digits.
+    struct DigitCopy {
+        std::uint16_t to;
+        std::uint8_t from;
+        std::uint8_t size;  // 8, 4 or 2
+    };
+    std::vector<DigitCopy> copies_;
     // Every byte field zero-led and in one case: the fields are copied from
     // the line's glyphs, rendered once (LineGlyphs).
     bool fromGlyphs_ = false;

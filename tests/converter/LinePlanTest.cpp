@@ -153,7 +153,7 @@ TEST(LinePlan, ValuesOutsideAByteTakeTheGeneralEngine)
         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, static_cast<std::int32_t>(0x800000FF)},
     };
     for (const auto& values : lines) {
-        std::vector<char> room(plan.size());
+        std::vector<char> room(plan.room());
         EXPECT_EQ(plan.write(room.data(), 0x1000, values.data()), nullptr);
         EXPECT_EQ(converterLine(format, 0x1000, values), cLine(format, 0x1000, values));
     }
