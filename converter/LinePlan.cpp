@@ -68,15 +68,18 @@ LinePlan::LinePlan(std::string_view format)
 void LinePlan::planCopies()
 {
     for (const ByteRun& run : runs_) {
-        const std::size_t step = run.count == 1 ? 2 : run.stride;
+        if (run.count > 1 && run.stride != 2) {
+            spacedRuns_.push_back(run);
+            continue;
+        }
         std::size_t to = run.offset;
         std::size_t from = 2 * run.first;
         std::size_t left = 2 * run.count;
         while (left > 0) {
-            std::size_t size = step != 2 ? 2 : left >= 8 ? 8 : left >= 4 ? 4 : 2;
+            std::size_t size = left >= 8 ? 8 : left >= 4 ? 4 : 2;
             copies_.push_back({static_cast<std::uint16_t>(to), static_cast<std::uint8_t>(from),
                                static_cast<std::uint8_t>(size)});
-            to += step == 2 ? size : step;
+            to += size;
             from += size;
             left -= size;
         }
@@ -224,6 +227,17 @@ void writeRun(char* out, const std::int32_t* values, std::size_t count, const ch
         std::memcpy(out + i * stride, pairs[values[i]], 2);
 }
 
+// Copies `count` digit pairs to places `stride` apart.
+template <std::size_t Stride>
+void copySpaced(char* out, const char* digits, std::size_t count, std::size_t stride = Stride)
+{
+#if defined(__GNUC__)
+#pragma GCC unroll 16
+#endif
+    for (std::size_t i = 0; i < count; ++i)
+        std::memcpy(out + i * stride, digits + 2 * i, 2);
+}
+
 void writeAddress(char* at, std::uint32_t address, const char (*pairs)[2])
 {
     std::memcpy(at, pairs[address >> 24], 2);
@@ -254,6 +268,13 @@ char* LinePlan::write(char* out, std::uint32_t address, const std::int32_t* valu
             std::memcpy(out + copy.to, glyphs.hex + copy.from, 4);
         else
             std::memcpy(out + copy.to, glyphs.hex + copy.from, 2);
+    }
+    // The presets with single bytes place them three characters apart.
+    for (const ByteRun& run : spacedRuns_) {
+        if (run.stride == 3)
+            copySpaced<3>(out + run.offset, glyphs.hex + 2 * run.first, run.count);
+        else
+            copySpaced<0>(out + run.offset, glyphs.hex + 2 * run.first, run.count, run.stride);
     }
     if (textAt_ != kNoField)
         std::memcpy(out + textAt_, glyphs.text, kLineValues);

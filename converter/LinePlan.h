@@ -72,6 +72,7 @@ private:
         std::uint8_t size;  // 8, 4 or 2
     };
     std::vector<DigitCopy> copies_;
+    std::vector<ByteRun> spacedRuns_;  // runs with more than two characters per byte
     // Every byte field zero-led and in one case: the fields are copied from
     // the line's glyphs, rendered once (LineGlyphs).
     bool fromGlyphs_ = false;
