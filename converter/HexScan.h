@@ -77,6 +77,32 @@ inline bool decodeFourPairs(const char* chars, std::uint64_t& values)
     return true;
 }
 
+// A field of `count` characters (at most 8) that are all hexadecimal
+// digits, read as sscanf's "%Nx" reads it; false, with nothing stored, when
+// any is something else (white space, a sign, 0x: the full scan's cases).
+inline bool readDigits(const char* chars, std::size_t count, std::uint32_t& value)
+{
+    if (count == 8) {  // a 32-bit address
+        std::uint64_t bytes;
+        if (!decodeFourPairs(chars, bytes))
+            return false;
+        value = static_cast<std::uint32_t>((bytes & 0xFF) << 24 | (bytes >> 16 & 0xFF) << 16
+                                           | (bytes >> 32 & 0xFF) << 8 | bytes >> 48);
+        return true;
+    }
+    std::uint32_t result = 0;
+    int any = 0;  // negative once a character is no digit
+    for (std::size_t i = 0; i < count; ++i) {
+        const int digit = digitValue(chars[i]);
+        any |= digit;
+        result = result << 4 | static_cast<std::uint32_t>(digit & 0xF);
+    }
+    if (any < 0)
+        return false;
+    value = result;
+    return true;
+}
+
 #if defined(__SSE2__)
 // Sixteen characters that are all hexadecimal digits, decoded at once into
 // the eight cells of their pairs. False, with nothing stored, otherwise.

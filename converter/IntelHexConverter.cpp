@@ -6,6 +6,7 @@
 
 namespace {
 
+constexpr std::size_t kOffsetEnd = 7;  // count and offset in positions 1 to 6
 constexpr std::size_t kTypePosition = 8;
 constexpr std::size_t kDataStart = 9;
 
@@ -48,13 +49,24 @@ std::int32_t IntelHexConverter::convert()
     while (input().nextLine(line)) {
         if (line.empty() || line[0] != ':')
             return 1;  // early stop: the pending line is not written
-        std::uint32_t* target = &recordAddress_;
-        offsetPattern().scan(line, &target);
+        readOffset(line);
         if (line.size() > kTypePosition)
             handleRecord(line, placement);
     }
     placement.finish();
     return 0;
+}
+
+// The usual record, count and offset all digits, is read directly;
+// anything else takes the full scan.
+void IntelHexConverter::readOffset(std::string_view line)
+{
+    std::uint32_t count;
+    if (line.size() >= kOffsetEnd && HexScan::readDigits(line.data() + 1, 2, count)
+        && HexScan::readDigits(line.data() + 3, 4, recordAddress_))
+        return;
+    std::uint32_t* target = &recordAddress_;
+    offsetPattern().scan(line, &target);
 }
 
 // Only the second digit of the type counts: a type field 10 is data.

@@ -19,6 +19,7 @@ public:
     std::int32_t convert() override;
 
 private:
+    void readOffset(std::string_view line);
     void handleRecord(std::string_view line, DataPlacement& placement);
     void handleAddressRecord(std::string_view line, DataPlacement& placement, const PrintfFormat& format,
                              std::size_t valueCount);

@@ -70,8 +70,14 @@ void SRecordConverter::handleRecord(std::string_view line, DataPlacement& placem
         // A line that ends before its data start holds no record: passed over.
         if (line.size() < kind.dataStart)
             return;
-        std::uint32_t* target = &recordAddress_;
-        kind.pattern.scan(line, &target);
+        // The usual record, count and address all digits, is read directly;
+        // anything else takes the full scan.
+        std::uint32_t count;
+        if (!HexScan::readDigits(line.data() + 2, 2, count)
+            || !HexScan::readDigits(line.data() + 4, kind.dataStart - 4, recordAddress_)) {
+            std::uint32_t* target = &recordAddress_;
+            kind.pattern.scan(line, &target);
+        }
         placement.placeRecord(recordAddress_, line, kind.dataStart);
     } else if (type >= '7' && type <= '9') {
         handleTermination(line, placement);

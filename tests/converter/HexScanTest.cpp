@@ -134,4 +134,33 @@ TEST(HexScan, RunsOfPairsStoreWhatEachPairStores)
     }
 }
 
+// The direct read of a record's count and address: taken only when every
+// character is a digit, and then the value sscanf reads; the rest goes to
+// the full scan.
+TEST(HexScan, DigitFieldsReadDirectlyOnlyWhenAllAreDigits)
+{
+    const std::string digits = "9aF0c3E7";
+    const char odd[] = {'G', ' ', '-', '+', 'x', '/', ':', '@', '`', '\x80', '\0'};
+    for (std::size_t count : {2, 4, 6, 8}) {
+        for (char c : odd) {
+            for (std::size_t at = 0; at <= count; ++at) {  // count: nothing odd
+                std::string field = digits.substr(0, count);
+                if (at < count)
+                    field[at] = c;
+                std::uint32_t value = 7;
+                const bool read = HexScan::readDigits(field.data(), count, value);
+                EXPECT_EQ(read, at == count) << field;
+                if (!read) {
+                    EXPECT_EQ(value, 7u) << field;
+                    continue;
+                }
+                unsigned expected = 0;
+                const std::string format = "%" + std::to_string(count) + "x";
+                ASSERT_EQ(std::sscanf(field.c_str(), format.c_str(), &expected), 1);
+                EXPECT_EQ(value, expected) << field;
+            }
+        }
+    }
+}
+
 }  // namespace
