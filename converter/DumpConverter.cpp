@@ -40,12 +40,12 @@ std::int32_t DumpConverter::writeLine(std::uint32_t address, const std::vector<s
     return 0;
 }
 
-static_assert(LinePlan::kMaxSize + 16 <= OutputChannel::kBufferSize, "a planned line goes into the buffer whole");
+static_assert(LinePlan::kMaxSize <= OutputChannel::kBufferSize, "a planned line goes into the buffer whole");
 
 void DumpConverter::writeValues(std::uint32_t address, const std::int32_t* values)
 {
     if (plan_.usable()) {
-        char* end = plan_.write(output_.reserve(plan_.room()), address, values);
+        char* end = plan_.write(output_.reserve(plan_.size()), address, values);
         if (end) {
             output_.commit(end);
             return;

@@ -59,8 +59,6 @@ LinePlan::LinePlan(std::string_view format)
     chooseRendering();
     if (fromGlyphs_)
         planCopies();
-    paddedImage_ = image_;
-    paddedImage_.append((kCopyBlock - image_.size() % kCopyBlock) % kCopyBlock, ' ');
 }
 
 // A run two characters apart is one stretch of digits: copied in pieces of
@@ -238,6 +236,20 @@ void copySpaced(char* out, const char* digits, std::size_t count, std::size_t st
         std::memcpy(out + i * stride, digits + 2 * i, 2);
 }
 
+// In whole blocks, the last one overlapping the one before: no call for a
+// short copy of unknown length.
+void copyImage(char* out, const std::string& image)
+{
+    const std::size_t size = image.size();
+    if (size < kCopyBlock) {
+        std::memcpy(out, image.data(), size);
+        return;
+    }
+    for (std::size_t i = 0; i + kCopyBlock <= size; i += kCopyBlock)
+        std::memcpy(out + i, image.data() + i, kCopyBlock);
+    std::memcpy(out + size - kCopyBlock, image.data() + size - kCopyBlock, kCopyBlock);
+}
+
 void writeAddress(char* at, std::uint32_t address, const char (*pairs)[2])
 {
     std::memcpy(at, pairs[address >> 24], 2);
@@ -255,10 +267,7 @@ char* LinePlan::write(char* out, std::uint32_t address, const std::int32_t* valu
     LineGlyphs glyphs;
     if (!glyphs.render(values, upperGlyphs_))
         return nullptr;
-    // Whole blocks: the blanks behind the line fall in the room reserved
-    // for it and are overwritten by what follows.
-    for (std::size_t i = 0; i < paddedImage_.size(); i += kCopyBlock)
-        std::memcpy(out + i, paddedImage_.data() + i, kCopyBlock);
+    copyImage(out, image_);
     if (addressAt_ != kNoField)
         writeAddress(out + addressAt_, address, addressPairs_);
     for (const DigitCopy& copy : copies_) {

@@ -29,10 +29,8 @@ public:
     bool usable() const { return usable_; }
     // Bytes of every line, in output form (LF already CR LF).
     std::size_t size() const { return image_.size(); }
-    // Room that write() needs: the line rounded up to whole copy blocks.
-    std::size_t room() const { return paddedImage_.size(); }
 
-    // Writes one line to `out`, which has room() bytes of room, and returns
+    // Writes one line to `out`, which has size() bytes of room, and returns
     // its end; nullptr when a value is not a byte (0 to 255): such a line is
     // the general engine's.
     char* write(char* out, std::uint32_t address, const std::int32_t* values) const;
@@ -59,7 +57,6 @@ private:
     void addByte(std::size_t offset, std::size_t value, const char (*pairs)[2]);
 
     std::string image_;
-    std::string paddedImage_;  // image_ and blanks up to whole copy blocks
     bool usable_ = false;
     std::size_t addressAt_ = kNoField;
     const char (*addressPairs_)[2] = nullptr;

@@ -90,12 +90,21 @@ class LineFormats : public ::testing::TestWithParam<PlanCase> {};
 TEST_P(LineFormats, PrintAsTheCLibrary)
 {
     const PlanCase& c = GetParam();
-    EXPECT_EQ(LinePlan(c.format).usable(), c.planned);
+    const LinePlan plan(c.format);
+    EXPECT_EQ(plan.usable(), c.planned);
     const char* reference = c.cFormat ? c.cFormat : c.format;
     for (const auto& values : kByteLines) {
-        for (std::uint32_t address : kAddresses)
-            EXPECT_EQ(converterLine(c.format, address, values), cLine(reference, address, values))
-                << std::hex << address;
+        for (std::uint32_t address : kAddresses) {
+            const std::string expected = cLine(reference, address, values);
+            EXPECT_EQ(converterLine(c.format, address, values), expected) << std::hex << address;
+            if (!plan.usable())
+                continue;
+            // Exactly size() bytes, written within them.
+            std::vector<char> line(plan.size());
+            const char* end = plan.write(line.data(), address, values.data());
+            ASSERT_EQ(end, line.data() + line.size());
+            EXPECT_EQ(std::string(line.begin(), line.end()), expected) << std::hex << address;
+        }
     }
 }
 
@@ -153,7 +162,7 @@ TEST(LinePlan, ValuesOutsideAByteTakeTheGeneralEngine)
         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, static_cast<std::int32_t>(0x800000FF)},
     };
     for (const auto& values : lines) {
-        std::vector<char> room(plan.room());
+        std::vector<char> room(plan.size());
         EXPECT_EQ(plan.write(room.data(), 0x1000, values.data()), nullptr);
         EXPECT_EQ(converterLine(format, 0x1000, values), cLine(format, 0x1000, values));
     }
