@@ -7,11 +7,14 @@
 #include "XSession.h"
 
 #include <X11/keysym.h>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -182,6 +185,93 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest,
                                            DamageCase{"InsideTheLineFormat", 60},
                                            DamageCase{"LastByteMissing", 415}),
                          [](const auto& info) { return std::string(info.param.label); });
+
+// ------------------------------------------------------- failed save
+
+// What the test puts in place of the settings file while the dialog is
+// open, so that the save fails.
+enum class Obstacle { Directory, FullDevice };
+
+struct SaveCase {
+    const char* label;
+    Obstacle obstacle;
+};
+
+void PrintTo(const SaveCase& saveCase, std::ostream* out)
+{
+    *out << saveCase.label;
+}
+
+class FailedSaveTest : public StartupProcessTest, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(FailedSaveTest, IsReportedAndEndsWithFailure)
+{
+    XWindow dialog = kNoWindow;
+    auto app = LaunchAndWaitForDialog(dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    switch (GetParam().obstacle) {
+    case Obstacle::Directory:  // cannot be opened for writing
+        ASSERT_EQ(mkdir(SettingsFile().c_str(), 0700), 0);
+        break;
+    case Obstacle::FullDevice:  // opens, but every write fails
+        ASSERT_EQ(symlink("/dev/full", SettingsFile().c_str()), 0);
+        break;
+    }
+    m_session->PressKey(dialog, XK_Escape);
+    XWindow box = m_session->WaitForWindow(kMessageTitle);
+    ASSERT_NE(box, kNoWindow) << "the failure was not reported";
+    m_session->PressKey(box, XK_Return);
+    std::optional<int> status = app->WaitForExit();
+    ASSERT_TRUE(status.has_value());
+    EXPECT_NE(*status, 0) << "a failed save must not end as success";
+}
+
+INSTANTIATE_TEST_SUITE_P(Obstacles, FailedSaveTest,
+                         ::testing::Values(SaveCase{"CannotOpen", Obstacle::Directory},
+                                           SaveCase{"CannotWrite", Obstacle::FullDevice}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// ------------------------------------------------------------ the lock
+
+// Whether some process waits for the flock on this file (the kernel lists
+// blocked waiters with "->" in /proc/locks).
+bool SomeoneWaitsFor(const std::string& lockFile)
+{
+    struct stat info{};
+    if (stat(lockFile.c_str(), &info) != 0)
+        return false;
+    std::ifstream locks("/proc/locks");
+    const std::string inode = ":" + std::to_string(info.st_ino) + " ";
+    for (std::string line; std::getline(locks, line);)
+        if (line.find("->") != std::string::npos && line.find(inode) != std::string::npos)
+            return true;
+    return false;
+}
+
+TEST_F(StartupProcessTest, TheLoadWaitsForTheLockAndTheDialogRunsWithoutIt)
+{
+    const std::string lockFile = m_runtime / ("TRELK_DUMP_" + LogonUserName() + "_MUTEX");
+    int held = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+    auto app = Launch(m_start.Path());
+    ASSERT_TRUE(WaitUntil([&] { return SomeoneWaitsFor(lockFile); })) << "the start did not wait for the lock";
+    EXPECT_EQ(m_session->FindWindow(kMainTitle), kNoWindow);
+    ASSERT_EQ(flock(held, LOCK_UN), 0);
+
+    XWindow dialog = m_session->WaitForWindow(kMainTitle);
+    ASSERT_NE(dialog, kNoWindow);
+    EXPECT_EQ(flock(held, LOCK_EX | LOCK_NB), 0) << "the lock is held while the dialog is open";
+    m_session->PressKey(dialog, XK_Escape);
+    // The save waits in its turn.
+    EXPECT_TRUE(WaitUntil([&] { return SomeoneWaitsFor(lockFile); }));
+    EXPECT_FALSE(Exists(SettingsFile()));
+    ASSERT_EQ(flock(held, LOCK_UN), 0);
+    EXPECT_EQ(app->WaitForExit(), 0);
+    EXPECT_EQ(ReadBytes(SettingsFile()), DefaultSettings());
+    close(held);
+}
 
 // ---------------------------------------------------------- second start
 
