@@ -242,7 +242,8 @@ void copyImage(char* out, const std::string& image)
 {
     const std::size_t size = image.size();
     if (size < kCopyBlock) {
-        std::memcpy(out, image.data(), size);
+        if (size > 0)
+            std::memcpy(out, image.data(), size);
         return;
     }
     for (std::size_t i = 0; i + kCopyBlock <= size; i += kCopyBlock)
