@@ -5,8 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(build-essential cmake libgtest-dev libgmock-dev libwxgtk3.2-dev
-          xvfb xauth fonts-ipafont-gothic clang libclang-rt-14-dev)
+PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev
+          libwxgtk3.2-dev libgtk-3-dev libx11-dev libxtst-dev
+          xvfb xauth twm fonts-ipafont-gothic clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
