@@ -1,5 +1,6 @@
-// Test entry for the dialog tests: brings wxWidgets up without a main loop
-// of its own, turns toolkit assertions into test failures and runs gtest.
+// Test entry for the tests that need the toolkit: brings wxWidgets up once,
+// without a main loop of its own, turns its assertions into test failures
+// and runs gtest.
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
@@ -7,7 +8,7 @@
 
 namespace {
 
-class DialogTestApp : public wxApp {
+class ToolkitTestApp : public wxApp {
 public:
     bool OnInit() override { return true; }
 };
@@ -25,7 +26,7 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new DialogTestApp);
+    wxApp::SetInstance(new ToolkitTestApp);
     if (!wxEntryStart(argc, argv))
         return 2;
     if (!wxTheApp->CallOnInit())
