@@ -1,6 +1,7 @@
 #include "ConverterEntry.h"
 #include "LineReader.h"
 #include "OutputChannel.h"
+#include "WithCrLf.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +10,6 @@
 #include <string>
 
 namespace {
-
-std::string withCrLf(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-}
 
 std::string convert(const std::string& input)
 {

@@ -3,6 +3,7 @@
 #include "LinePlan.h"
 #include "LineReader.h"
 #include "OutputChannel.h"
+#include "WithCrLf.h"
 
 #include <gtest/gtest.h>
 
@@ -24,17 +25,6 @@ public:
     std::int32_t convert() override { return 0; }
 };
 
-std::string textMode(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-}
-
 std::string textColumn(const std::vector<std::int32_t>& v)
 {
     std::string text;
@@ -50,7 +40,7 @@ std::string cLine(const char* format, std::uint32_t address, const std::vector<s
     char buffer[2048];
     std::snprintf(buffer, sizeof buffer, format, address, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8],
                   v[9], v[10], v[11], v[12], v[13], v[14], v[15], text.c_str());
-    return textMode(buffer);
+    return withCrLf(buffer);
 }
 
 std::string converterLine(const std::string& format, std::uint32_t address, const std::vector<std::int32_t>& v)
