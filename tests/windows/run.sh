@@ -17,7 +17,7 @@ if [ ${#need[@]} -gt 0 ]; then
     sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
     dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${need[@]}"
 fi
 
 cmake --preset mingw32 >/dev/null
