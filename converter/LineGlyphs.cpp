@@ -1,5 +1,7 @@
 #include "LineGlyphs.h"
 
+#include "ByteGlyphs.h"
+
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -8,27 +10,7 @@
 
 namespace {
 
-struct GlyphTables {
-    char upper[256][2];
-    char lower[256][2];
-    char text[256];
-
-    GlyphTables()
-    {
-        const char* upperDigits = "0123456789ABCDEF";
-        const char* lowerDigits = "0123456789abcdef";
-        for (int i = 0; i < 256; ++i) {
-            upper[i][0] = upperDigits[i >> 4];
-            upper[i][1] = upperDigits[i & 0xF];
-            lower[i][0] = lowerDigits[i >> 4];
-            lower[i][1] = lowerDigits[i & 0xF];
-            // Bytes 0x80 and up never pass: no multi-byte character reaches
-            // the text column.
-            text[i] = i >= 0x20 && i <= 0x7E ? static_cast<char>(i) : '.';
-        }
-    }
-};
-const GlyphTables kTables;
+const ByteGlyphs& kTables = ByteGlyphs::tables();
 
 }  // namespace
 
@@ -39,7 +21,7 @@ bool LineGlyphs::renderPortable(const std::int32_t* values, bool upper)
         any |= static_cast<std::uint32_t>(values[i]);
     if (any > 0xFF)
         return false;
-    const char (*pairs)[2] = upper ? kTables.upper : kTables.lower;
+    const char (*pairs)[2] = upper ? kTables.zeroUpper : kTables.zeroLower;
     for (int i = 0; i < kValues; ++i) {
         std::memcpy(hex + 2 * i, pairs[values[i]], 2);
         text[i] = kTables.text[values[i]];

@@ -1,5 +1,6 @@
 #include "LinePlan.h"
 
+#include "ByteGlyphs.h"
 #include "LineGlyphs.h"
 
 #include <cstring>
@@ -13,34 +14,7 @@ constexpr std::size_t kCopyBlock = 16;
 constexpr std::size_t kAddressDigits = 8;
 constexpr std::size_t kByteDigits = 2;
 
-// Two characters for every byte value: zero-led as %02X prints them and
-// blank-led as %2X does, in both cases.
-struct PairTables {
-    char zeroUpper[256][2];
-    char zeroLower[256][2];
-    char blankUpper[256][2];
-    char blankLower[256][2];
-    char text[256];
-
-    PairTables()
-    {
-        const char* upper = "0123456789ABCDEF";
-        const char* lower = "0123456789abcdef";
-        for (int i = 0; i < 256; ++i) {
-            zeroUpper[i][0] = upper[i >> 4];
-            zeroUpper[i][1] = upper[i & 0xF];
-            zeroLower[i][0] = lower[i >> 4];
-            zeroLower[i][1] = lower[i & 0xF];
-            blankUpper[i][0] = i < 16 ? ' ' : upper[i >> 4];
-            blankUpper[i][1] = upper[i & 0xF];
-            blankLower[i][0] = i < 16 ? ' ' : lower[i >> 4];
-            blankLower[i][1] = lower[i & 0xF];
-            // The text column's rule: bytes 0x80 and up never pass.
-            text[i] = i >= 0x20 && i <= 0x7E ? static_cast<char>(i) : '.';
-        }
-    }
-};
-const PairTables kTables;
+const ByteGlyphs& kTables = ByteGlyphs::tables();
 
 bool isDigit(char c)
 {
