@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Exits 0 when this machine's kernel runs 32-bit x86 programs, 1 otherwise.
+# Some kernels have 32-bit emulation switched off ("Exec format error"):
+# there no 32-bit Windows program can run under wine, whatever is installed.
+# The test is a 93-byte i386 program that only calls exit(0).
+set -u
+# Made in the current directory: /tmp may be mounted noexec.
+probe=$(mktemp ./.runs-32bit.XXXXXX)
+trap 'rm -f "$probe"' EXIT
+printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00'\
+'\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00'\
+'\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00'\
+'\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08'\
+'\x00\x80\x04\x08\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00'\
+'\x00\x10\x00\x00\xb8\x01\x00\x00\x00\x31\xdb\xcd\x80' >"$probe"
+chmod +x "$probe"
+"$probe" 2>/dev/null || exit 1
