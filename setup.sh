@@ -1,25 +1,44 @@
 #!/usr/bin/env bash
 # One-step set-up on Debian 12 (run as root, or with sudo available):
-#   bash setup.sh example   install what is missing, build, dump the bundled examples
+#   bash setup.sh example   install what is missing, build the two programs,
+#                           dump the bundled examples
 #   bash setup.sh test      install what is missing, build, run every test
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev
-          libwxgtk3.2-dev libgtk-3-dev libx11-dev libxtst-dev
-          xvfb xauth twm fonts-ipafont-gothic clang libclang-rt-14-dev)
+# What the two programs need to build and to show their dialog.
+PROGRAM_PACKAGES=(build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev
+                  fonts-ipafont-gothic)
+# The tests: GoogleTest, a virtual display with a window manager (twm draws
+# its titles with the core X fonts of xfonts-base), clang for the fuzzers.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libx11-dev libxtst-dev
+               xvfb xauth twm xfonts-base clang libclang-rt-14-dev)
+# The Windows builds and wine to run them. wine32 (i386) only where the
+# kernel runs 32-bit programs: elsewhere its install scripts fail.
+WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64)
 
-install_missing() {
-    local missing=()
-    for p in "${PACKAGES[@]}"; do
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {  # install_missing PACKAGE...
+    local missing=() p
+    for p in "$@"; do
         dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
     echo "installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        as_root dpkg --add-architecture i386
+    fi
+    as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+windows_packages() {
+    echo "${WINDOWS_PACKAGES[@]}"
+    bash tests/windows/runs-32bit.sh && echo wine32:i386
+    return 0
 }
 
 build() {  # build PRESET
@@ -42,21 +61,23 @@ run_tests() {  # run_tests BUILD_DIR
 
 case "${1:-}" in
     example)
-        install_missing
-        build default
+        install_missing "${PROGRAM_PACKAGES[@]}"
+        # Only the two programs: the test command turns the tests on again.
+        cmake --preset default -DTRELK_TESTS=OFF >/dev/null
+        cmake --build --preset default -j"$(nproc)" --target trelk_conv Trelk_Dump
         run_example
         ;;
     test)
-        install_missing
+        # shellcheck disable=SC2046
+        install_missing "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}" $(windows_packages)
         build default
         run_example
         run_tests build
         # The same tests once more under AddressSanitizer and UBSan.
         build asan
         run_tests build-asan
-        for extra in tests/fuzz/smoke.sh tests/windows/run.sh; do
-            [ -x "$extra" ] && "$extra"
-        done
+        tests/fuzz/smoke.sh
+        tests/windows/run.sh
         ;;
     *)
         echo "usage: bash setup.sh example|test" >&2
