@@ -58,6 +58,9 @@ bool PrivateXServer::StartWindowManager(const std::string& configFile)
 {
     pid_t pid = fork();
     if (pid == 0) {
+        // In the C locale twm draws with single-byte fonts, which the
+        // server's built-in "fixed" provides: no core X font package needed.
+        setenv("LC_ALL", "C", 1);
         execlp("twm", "twm", "-display", m_strDisplay.c_str(), "-f", configFile.c_str(),
                static_cast<char*>(nullptr));
         _exit(127);
