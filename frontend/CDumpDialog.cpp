@@ -20,6 +20,7 @@
 #include "DialogFont.h"
 #include "DialogUnits.h"
 #include "FormatPreset.h"
+#include "NarrowEdit.h"
 #include "ResourceIds.h"
 #include "ResourceStrings.h"
 
@@ -86,9 +87,20 @@ public:
         return new wxTextCtrl(m_dialog, id, wxString(), Pos(r), Size(r), style);
     }
 
+    // A box lower than the toolkit's check mark gets the height it needs,
+    // centred on the template's row.
     wxCheckBox* Check(int id, const char* text, const DluRect& r)
     {
-        return new wxCheckBox(m_dialog, id, Ui(text), Pos(r), Size(r));
+        wxPoint pos = Pos(r);
+        wxSize size = Size(r);
+        auto* box = new wxCheckBox(m_dialog, id, Ui(text), pos, size);
+        const int needed = box->GetBestSize().y;
+        if (needed > size.y) {
+            pos.y -= (needed - size.y) / 2;
+            size.y = needed;
+            box->SetSize(wxRect(pos, size));
+        }
+        return box;
     }
 
     // The template's height (70 units) is that of the open list, which the
@@ -144,6 +156,7 @@ void CDumpDialog::CreateControls()
     t.Group("出力ファイル指定", {7, 39, 246, 43});
     m_checkSameAsInput = t.Check(IDC_SAME_AS_INPUT, "入力ファイルと同じで拡張子は", {13, 48, 107, 10});
     m_editOutputExt = t.Edit(IDC_OUTPUT_EXT, {120, 48, 20, 12}, wxTE_CENTRE);
+    FitNarrowEdit(m_editOutputExt);
     m_checkOpenOutput = t.Check(IDC_OPEN_OUTPUT, "出力ファイルを開く", {160, 48, 90, 13});
     m_editOutput = t.Edit(IDC_OUTPUT, {13, 62, 200, 12});
     m_btnBrowseOutput = t.Button(IDC_BROWSE_OUTPUT, "参照", {218, 62, 31, 13});
@@ -155,6 +168,7 @@ void CDumpDialog::CreateControls()
     m_editFormat = t.Edit(IDC_LINE_FORMAT, {70, 115, 235, 12});
     t.Label("アドレスの隙間を埋める詰草数値（１６進２桁）", {13, 134, 148, 10});
     m_editFiller = t.Edit(IDC_FILLER, {167, 134, 18, 12}, wxTE_CENTRE);
+    FitNarrowEdit(m_editFiller);
     t.Label("アドレスに１行以上の隔たりがある時の表示（無指定は行挿入なし）", {13, 147, 219, 10});
     m_editGapText = t.Edit(IDC_GAP_TEXT, {235, 146, 70, 12});
 

@@ -154,6 +154,20 @@ TEST_P(ClosingTest, WritesTheDefaultsWhenNoFileWasThere)
     EXPECT_EQ(saved, DefaultSettings());
 }
 
+// Toolkit warnings and the like are noise a user should never see.
+TEST_F(StartupProcessTest, ACleanStartWritesNothingOnStandardError)
+{
+    TempDir logs;
+    AppProcess::Options options;
+    options.stderrFile = logs / "stderr";
+    XWindow dialog = kNoWindow;
+    auto app = WaitForDialog(Launch(m_start.Path(), {}, TRELK_DUMP_PROGRAM, options), dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    m_session->PressKey(dialog, XK_Escape);
+    EXPECT_EQ(app->WaitForExit(), 0);
+    EXPECT_EQ(ReadBytes(options.stderrFile), "");
+}
+
 TEST_P(ClosingTest, KeepsWhatTheFileHeld)
 {
     // A file of the program's own with extra bytes after the last item: it
