@@ -15,6 +15,7 @@
 #endif
 
 #include "AppIcon.h"
+#include "BrowseDialog.h"
 #include "CAboutDialog.h"
 #include "DefaultExtension.h"
 #include "DialogFont.h"
@@ -32,8 +33,6 @@ constexpr DluRect kClient{0, 0, 320, 332};
 const char* const kInputFilter =
     "S-Record (*.mot)|*.mot|Intel Hex (*.hex)|*.hex|全てのファイル (*.*)|*";
 const char* const kOutputFilter = "Text File (*.txt)|*.txt|全てのファイル (*.*)|*";
-const char* const kInputInitialName = "*.mot";
-const char* const kOutputInitialName = "*.txt";
 const char* const kOutputDefaultExt = "txt";
 const char* const kOpenTitle = "ファイルを開く";
 const char* const kSaveTitle = "名前を付けて保存";
@@ -363,28 +362,28 @@ void CDumpDialog::OnDefaults(wxCommandEvent&)
 
 void CDumpDialog::OnBrowseInput(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, Ui(kOpenTitle), wxString(), Ui(kInputInitialName),
-                        Ui(kInputFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK)
+    const std::optional<wxString> path =
+        BrowseForFile(this, Ui(kOpenTitle), Ui(kInputFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (!path)
         return;
-    m_strInputFile = Bytes(dialog.GetPath());
+    m_strInputFile = Bytes(*path);
     ShowValues();
 }
 
 void CDumpDialog::OnBrowseOutput(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, Ui(kSaveTitle), wxString(), Ui(kOutputInitialName),
-                        Ui(kOutputFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    if (dialog.ShowModal() != wxID_OK)
+    const std::optional<wxString> path =
+        BrowseForFile(this, Ui(kSaveTitle), Ui(kOutputFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (!path)
         return;
-    const std::string chosen = Bytes(dialog.GetPath());
-    const std::string path = WithDefaultExtension(chosen, kOutputDefaultExt);
-    m_strOutputFile = path;
+    const std::string chosen = Bytes(*path);
+    const std::string output = WithDefaultExtension(chosen, kOutputDefaultExt);
+    m_strOutputFile = output;
     // The dialog asked about overwriting the name as typed. When the
     // extension was added here and that file exists, nobody has asked yet:
     // leave the question to the run.
-    const bool asked = path == chosen || !wxFileExists(Ui(path));
-    m_strBrowsedOutput = asked ? path : std::string();
+    const bool asked = output == chosen || !wxFileExists(Ui(output));
+    m_strBrowsedOutput = asked ? output : std::string();
     ShowValues();
 }
 

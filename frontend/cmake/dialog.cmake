@@ -17,6 +17,7 @@ add_custom_command(
 
 add_library(trelk_dialog STATIC
   ${trelk_dialog_dir}/AppIcon.cpp
+  ${trelk_dialog_dir}/BrowseDialog.cpp
   ${trelk_dialog_dir}/CAboutDialog.cpp
   ${trelk_dialog_dir}/CDumpDialog.cpp
   ${trelk_dialog_dir}/CDumpDialogExecute.cpp

@@ -3,9 +3,12 @@
 // box and the about box.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 
+#include <wx/filedlg.h>
 #include <wx/menu.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
@@ -16,6 +19,10 @@
 #include "CAboutDialog.h"
 #include "DialogTestSupport.h"
 #include "ResourceIds.h"
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
 
 namespace {
 
@@ -154,6 +161,61 @@ TEST(DumpDialogModal, TabOutOfTheExtensionTakesIt)
     ASSERT_NE(focusAfterTab, nullptr);
     EXPECT_EQ(focusAfterTab->GetId(), IDC_OPEN_OUTPUT);
 }
+
+#ifdef __WXGTK__
+// The toolkit's file dialog that is open, if any.
+GtkWidget* OpenFileDialog()
+{
+    GtkWidget* found = nullptr;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* item = windows; item != nullptr; item = item->next) {
+        auto* widget = static_cast<GtkWidget*>(item->data);
+        if (GTK_IS_FILE_CHOOSER_DIALOG(widget) && gtk_widget_get_visible(widget))
+            found = widget;
+    }
+    g_list_free(windows);
+    return found;
+}
+
+// The real Save dialog, accepted as it opens (what Enter in its name field
+// does), then closed if it is still open: the first filter's pattern must
+// not come back as the output file.
+TEST(DumpDialogModal, SaveDialogAcceptedAsItOpensGivesNoFile)
+{
+    CurrentDirectoryScope cwd;
+    char pattern[] = "/tmp/trelk_modal_XXXXXX";
+    const std::string dir = mkdtemp(pattern);
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+    CDumpDialog d;
+    d.m_bSameAsInput = 0;
+    d.m_strOutputFile = "/old.txt";
+    bool seen = false;
+    int ticks = 0;
+    wxTimer answer;
+    answer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        GtkWidget* dialog = OpenFileDialog();
+        if (dialog == nullptr)
+            return;
+        seen = true;
+        auto* window = GTK_WINDOW(dialog);
+        if (++ticks == 3)
+            gtk_window_activate_default(window);
+        else if (ticks == 10)
+            gtk_dialog_response(GTK_DIALOG(window), GTK_RESPONSE_CANCEL);
+    });
+    RunModal(d, [&] {
+        answer.Start(100);
+        ClickOn(d.m_btnBrowseOutput);
+        SettleUntil([&] { return seen && OpenFileDialog() == nullptr; });
+        answer.Stop();
+        d.EndModal(wxID_CANCEL);
+    });
+    EXPECT_TRUE(seen) << "the Save dialog did not open";
+    EXPECT_EQ(d.m_strOutputFile, "/old.txt");
+    EXPECT_EQ(d.m_strBrowsedOutput, "");
+    std::filesystem::remove_all(dir);
+}
+#endif
 
 TEST(AboutBoxModal, ClosesWithItsOkButton)
 {
