@@ -20,6 +20,7 @@
 #include "DefaultExtension.h"
 #include "DialogFont.h"
 #include "DialogUnits.h"
+#include "EditMenu.h"
 #include "FormatPreset.h"
 #include "NarrowEdit.h"
 #include "ResourceIds.h"
@@ -206,6 +207,12 @@ void CDumpDialog::BindHandlers()
     m_editOutputExt->Bind(wxEVT_KILL_FOCUS, &CDumpDialog::OnKillFocusOutputExt, this);
     Bind(wxEVT_CHECKBOX, &CDumpDialog::OnOpenOutput, this, IDC_OPEN_OUTPUT);
     Bind(wxEVT_CHOICE, &CDumpDialog::OnSelChangeFormat, this, IDC_FORMAT_PRESET);
+
+    // Edits keep their own context menu; it offers the about entry too.
+    const std::string aboutText = LoadResourceString(IDS_ABOUTBOX);
+    for (wxWindow* child : GetChildren())
+        if (auto* edit = dynamic_cast<wxTextCtrl*>(child))
+            AppendToEditMenu(edit, aboutText, [this] { RunAboutBox(); });
 }
 
 void CDumpDialog::OnInitDialog(wxInitDialogEvent&)
@@ -335,18 +342,30 @@ void CDumpDialog::RunAboutBox()
     about.ShowModal();
 }
 
+// The about entry's menu stands in for the system menu. From the mouse the
+// dialog's background offers it; from the keyboard (the context-menu key,
+// Shift+F10) the control with the focus does, below that control. Edits
+// keep their own menu, which ends with the about entry (BindHandlers).
 void CDumpDialog::OnContextMenu(wxContextMenuEvent& event)
 {
-    // Only the dialog's background offers the menu; edits keep their own.
     wxObject* source = event.GetEventObject();
-    if (source != this && !dynamic_cast<wxStaticText*>(source) && !dynamic_cast<wxStaticBox*>(source)) {
+    const bool fromKeyboard = event.GetPosition() == wxDefaultPosition;
+    const bool background = source == this || dynamic_cast<wxStaticText*>(source) ||
+                            dynamic_cast<wxStaticBox*>(source);
+    const bool edit = dynamic_cast<wxTextCtrl*>(source) != nullptr;
+    if (fromKeyboard ? edit : !background) {
         event.Skip();
         return;
     }
     wxMenu menu;
     AppendAboutEntry(menu);
-    if (menu.GetMenuItemCount() > 0)
-        PopupMenu(&menu);
+    if (menu.GetMenuItemCount() == 0)
+        return;
+    wxPoint at = wxDefaultPosition;
+    auto* control = dynamic_cast<wxWindow*>(source);
+    if (fromKeyboard && control != nullptr)
+        at = ScreenToClient(control->GetScreenRect().GetBottomLeft());
+    PopupMenu(&menu, at);
 }
 
 void CDumpDialog::OnExecute(wxCommandEvent&)

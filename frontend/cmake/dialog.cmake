@@ -23,6 +23,7 @@ add_library(trelk_dialog STATIC
   ${trelk_dialog_dir}/CDumpDialogExecute.cpp
   ${trelk_dialog_dir}/DefaultExtension.cpp
   ${trelk_dialog_dir}/DialogFont.cpp
+  ${trelk_dialog_dir}/EditMenu.cpp
   ${trelk_dialog_dir}/NarrowEdit.cpp
   ${trelk_dialog_dir}/ResourceStrings.cpp
   ${trelk_icon_header})

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <wx/filedlg.h>
 #include <wx/menu.h>
@@ -297,6 +298,53 @@ TEST(DumpDialogAbout, BackgroundMenuOpensTheAboutBox)
     });
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.caption, "Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報");
+}
+
+struct MenuKeyCase {
+    const char* name;
+    int focus;      // the control with the focus
+    int key;
+    int modifiers;
+};
+
+// The menu from the keyboard, wherever the focus is: the context-menu key or
+// Shift+F10, then Up (the about entry is the menu's last) and Enter. In an
+// edit the edit's own menu opens, with the about entry at its end.
+TEST(DumpDialogAbout, MenuKeysOpenTheAboutBox)
+{
+    const std::vector<MenuKeyCase> cases = {
+        {"menu key on 実行", IDC_EXECUTE, WXK_MENU, wxMOD_NONE},
+        {"Shift+F10 on 実行", IDC_EXECUTE, WXK_F10, wxMOD_SHIFT},
+        {"menu key on a check box", IDC_SORT_OUTPUT, WXK_MENU, wxMOD_NONE},
+        {"menu key on the presets list", IDC_FORMAT_PRESET, WXK_MENU, wxMOD_NONE},
+        {"menu key in an edit", IDC_INPUT, WXK_MENU, wxMOD_NONE},
+        {"Shift+F10 in an edit", IDC_S0_FORMAT, WXK_F10, wxMOD_SHIFT},
+    };
+    for (const MenuKeyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CDumpDialog d;
+        AboutSeen seen;
+        RunModal(d, [&] {
+            wxWindow* focus = d.FindWindow(c.focus);
+            focus->SetFocus();
+            SettleUntil([&] { return wxWindow::FindFocus() == focus; });
+            wxTimer chooseEntry;
+            chooseEntry.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+                PressKey(WXK_UP);
+                PressKey(WXK_RETURN);
+            });
+            wxTEST_DIALOG(
+                {
+                    chooseEntry.StartOnce(500);
+                    wxUIActionSimulator().Char(c.key, c.modifiers);
+                    SettleUntil([&] { return seen.shown; });
+                },
+                ExpectAboutBox(&seen));
+            if (d.IsModal())
+                d.EndModal(wxID_CANCEL);
+        });
+        EXPECT_TRUE(seen.shown);
+    }
 }
 
 TEST(DumpDialogAbout, MenuGetsTheEntryLastAfterASeparator)

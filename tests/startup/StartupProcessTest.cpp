@@ -25,6 +25,7 @@ namespace {
 
 const std::string kMainTitle = "Trelk Dump";
 const std::string kMessageTitle = "Trelk_Dump";
+const std::string kAboutTitle = "Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報";
 
 std::string ReadBytes(const std::string& path)
 {
@@ -528,7 +529,7 @@ TEST_F(StartupProcessTest, AStartAfterACrashIsNotBlocked)
 // A pop-up open in the running instance is what comes forward.
 struct PopupCase {
     const char* label;
-    std::vector<unsigned long> keys;  // typed into the dialog to open it
+    std::vector<std::vector<unsigned long>> keys;  // typed into the dialog to open it
     std::string title;
     unsigned long dismissKey;
 };
@@ -545,7 +546,7 @@ TEST_P(PopupForwardTest, ThePopupEndsUpInFront)
     XWindow dialog = kNoWindow;
     auto first = LaunchAndWaitForDialog(dialog);
     ASSERT_NE(dialog, kNoWindow);
-    m_session->PressKeys(dialog, GetParam().keys);
+    m_session->PressChords(dialog, GetParam().keys);
     XWindow popup = m_session->WaitForWindow(GetParam().title);
     ASSERT_NE(popup, kNoWindow) << "the pop-up did not open";
 
@@ -571,7 +572,11 @@ INSTANTIATE_TEST_SUITE_P(
     Popups, PopupForwardTest,
     ::testing::Values(
         // 実行 has the focus at first; with no input file the run says so.
-        PopupCase{"MessageBox", {XK_space}, kMessageTitle, XK_Return}),
+        PopupCase{"MessageBox", {{XK_space}}, kMessageTitle, XK_Return},
+        // The about entry's menu from the keyboard, then its one entry.
+        PopupCase{"AboutBoxByMenuKey", {{XK_Menu}, {XK_Down}, {XK_Return}}, kAboutTitle, XK_Return},
+        PopupCase{"AboutBoxByShiftF10", {{XK_Shift_L, XK_F10}, {XK_Down}, {XK_Return}}, kAboutTitle,
+                  XK_Return}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // Restoring needs a window manager that minimises; twm does.
