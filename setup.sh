@@ -7,7 +7,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev
           libwxgtk3.2-dev libgtk-3-dev libx11-dev libxtst-dev
-          xvfb xauth twm fonts-ipafont-gothic clang libclang-rt-14-dev)
+          xvfb xauth twm fonts-ipafont-gothic clang libclang-rt-14-dev
+          desktop-file-utils)
 
 install_missing() {
     local missing=()
