@@ -9,10 +9,11 @@ cd "$(dirname "$0")"
 # What the two programs need to build and to show their dialog.
 PROGRAM_PACKAGES=(build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev
                   fonts-ipafont-gothic)
-# The tests: GoogleTest, a virtual display with a window manager (twm draws
-# its titles with the core X fonts of xfonts-base), clang for the fuzzers.
+# The tests: GoogleTest, a virtual display with a window manager and the
+# core X fonts, clang for the fuzzers, the desktop-entry validator.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libx11-dev libxtst-dev
-               xvfb xauth twm xfonts-base clang libclang-rt-14-dev)
+               xvfb xauth twm xfonts-base clang libclang-rt-14-dev
+               desktop-file-utils)
 # The Windows builds and wine to run them. wine32 (i386) only where the
 # kernel runs 32-bit programs: elsewhere its install scripts fail.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64)

@@ -6,6 +6,7 @@
 #include "CFile.h"
 #include "CurrentDirectory.h"
 #include "ForegroundWindow.h"
+#include "ReplacingFile.h"
 #include "SingleInstance.h"
 #include "UserLock.h"
 
@@ -76,9 +77,9 @@ int CDumpApp::InitInstance()
     return status;
 }
 
-// A missing file leaves the defaults, silently. A damaged one is reported
-// (while the lock is held) and ends the program before the dialog, so the
-// file stays as it is.
+// A file that cannot be opened (missing, or a directory) leaves the
+// defaults, silently. A damaged one is reported (while the lock is held)
+// and ends the program before the dialog, so the file stays as it is.
 bool CDumpApp::LoadSettings(CDumpDialog& dialog, const std::string& path)
 {
     CFile file;
@@ -95,23 +96,27 @@ bool CDumpApp::LoadSettings(CDumpDialog& dialog, const std::string& path)
     return true;
 }
 
+// The new content replaces the file only once it is complete and on disk:
+// a failed or interrupted save leaves the old settings as they were.
 int CDumpApp::SaveSettings(CDumpDialog& dialog, const std::string& path)
 {
-    CFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+    ReplacingFile file(path);
+    if (!file.Open()) {
         ShowError(kOpenErrorText);
         return EXIT_FAILURE;
     }
+    OnSaveStep(SaveStep::Opened);
     try {
-        CArchive archive(file, CArchive::store);
+        CArchive archive(file.File(), CArchive::store);
         dialog.Serialize(archive);
         archive.Close();
     } catch (const CArchiveException&) {
+        file.Discard();
         ShowError(kWriteErrorText);
         return EXIT_FAILURE;
     }
-    // The last bytes can still fail to reach the disk when the file closes.
-    if (!file.Close()) {
+    OnSaveStep(SaveStep::Written);
+    if (!file.Commit()) {
         ShowError(kWriteErrorText);
         return EXIT_FAILURE;
     }

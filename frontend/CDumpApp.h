@@ -32,6 +32,16 @@ public:
     std::string m_strStartDir;    // current directory at start-up, never changed
     std::string m_strUserName;    // account name (<= 15 bytes) or "Trelk_Conv"
 
+protected:
+    // Points of the settings save where a test build can stop the process
+    // to check what a kill at that moment leaves on disk. The shipped
+    // program does nothing there.
+    enum class SaveStep {
+        Opened,   // the file being written is open, nothing written yet
+        Written,  // every byte is written, the save not yet finished
+    };
+    virtual void OnSaveStep(SaveStep) {}
+
 private:
     bool LoadSettings(CDumpDialog& dialog, const std::string& path);
     int SaveSettings(CDumpDialog& dialog, const std::string& path);

@@ -15,11 +15,14 @@
 #endif
 
 #include "AppIcon.h"
+#include "BrowseDialog.h"
 #include "CAboutDialog.h"
 #include "DefaultExtension.h"
 #include "DialogFont.h"
 #include "DialogUnits.h"
+#include "EditMenu.h"
 #include "FormatPreset.h"
+#include "NarrowEdit.h"
 #include "ResourceIds.h"
 #include "ResourceStrings.h"
 
@@ -31,8 +34,6 @@ constexpr DluRect kClient{0, 0, 320, 332};
 const char* const kInputFilter =
     "S-Record (*.mot)|*.mot|Intel Hex (*.hex)|*.hex|全てのファイル (*.*)|*";
 const char* const kOutputFilter = "Text File (*.txt)|*.txt|全てのファイル (*.*)|*";
-const char* const kInputInitialName = "*.mot";
-const char* const kOutputInitialName = "*.txt";
 const char* const kOutputDefaultExt = "txt";
 const char* const kOpenTitle = "ファイルを開く";
 const char* const kSaveTitle = "名前を付けて保存";
@@ -86,9 +87,20 @@ public:
         return new wxTextCtrl(m_dialog, id, wxString(), Pos(r), Size(r), style);
     }
 
+    // A box lower than the toolkit's check mark gets the height it needs,
+    // centred on the template's row.
     wxCheckBox* Check(int id, const char* text, const DluRect& r)
     {
-        return new wxCheckBox(m_dialog, id, Ui(text), Pos(r), Size(r));
+        wxPoint pos = Pos(r);
+        wxSize size = Size(r);
+        auto* box = new wxCheckBox(m_dialog, id, Ui(text), pos, size);
+        const int needed = box->GetBestSize().y;
+        if (needed > size.y) {
+            pos.y -= (needed - size.y) / 2;
+            size.y = needed;
+            box->SetSize(wxRect(pos, size));
+        }
+        return box;
     }
 
     // The template's height (70 units) is that of the open list, which the
@@ -144,6 +156,7 @@ void CDumpDialog::CreateControls()
     t.Group("出力ファイル指定", {7, 39, 246, 43});
     m_checkSameAsInput = t.Check(IDC_SAME_AS_INPUT, "入力ファイルと同じで拡張子は", {13, 48, 107, 10});
     m_editOutputExt = t.Edit(IDC_OUTPUT_EXT, {120, 48, 20, 12}, wxTE_CENTRE);
+    FitNarrowEdit(m_editOutputExt);
     m_checkOpenOutput = t.Check(IDC_OPEN_OUTPUT, "出力ファイルを開く", {160, 48, 90, 13});
     m_editOutput = t.Edit(IDC_OUTPUT, {13, 62, 200, 12});
     m_btnBrowseOutput = t.Button(IDC_BROWSE_OUTPUT, "参照", {218, 62, 31, 13});
@@ -155,6 +168,7 @@ void CDumpDialog::CreateControls()
     m_editFormat = t.Edit(IDC_LINE_FORMAT, {70, 115, 235, 12});
     t.Label("アドレスの隙間を埋める詰草数値（１６進２桁）", {13, 134, 148, 10});
     m_editFiller = t.Edit(IDC_FILLER, {167, 134, 18, 12}, wxTE_CENTRE);
+    FitNarrowEdit(m_editFiller);
     t.Label("アドレスに１行以上の隔たりがある時の表示（無指定は行挿入なし）", {13, 147, 219, 10});
     m_editGapText = t.Edit(IDC_GAP_TEXT, {235, 146, 70, 12});
 
@@ -193,6 +207,12 @@ void CDumpDialog::BindHandlers()
     m_editOutputExt->Bind(wxEVT_KILL_FOCUS, &CDumpDialog::OnKillFocusOutputExt, this);
     Bind(wxEVT_CHECKBOX, &CDumpDialog::OnOpenOutput, this, IDC_OPEN_OUTPUT);
     Bind(wxEVT_CHOICE, &CDumpDialog::OnSelChangeFormat, this, IDC_FORMAT_PRESET);
+
+    // Edits keep their own context menu; it offers the about entry too.
+    const std::string aboutText = LoadResourceString(IDS_ABOUTBOX);
+    for (wxWindow* child : GetChildren())
+        if (auto* edit = dynamic_cast<wxTextCtrl*>(child))
+            AppendToEditMenu(edit, aboutText, [this] { RunAboutBox(); });
 }
 
 void CDumpDialog::OnInitDialog(wxInitDialogEvent&)
@@ -322,18 +342,30 @@ void CDumpDialog::RunAboutBox()
     about.ShowModal();
 }
 
+// The about entry's menu stands in for the system menu. From the mouse the
+// dialog's background offers it; from the keyboard (the context-menu key,
+// Shift+F10) the control with the focus does, below that control. Edits
+// keep their own menu, which ends with the about entry (BindHandlers).
 void CDumpDialog::OnContextMenu(wxContextMenuEvent& event)
 {
-    // Only the dialog's background offers the menu; edits keep their own.
     wxObject* source = event.GetEventObject();
-    if (source != this && !dynamic_cast<wxStaticText*>(source) && !dynamic_cast<wxStaticBox*>(source)) {
+    const bool fromKeyboard = event.GetPosition() == wxDefaultPosition;
+    const bool background = source == this || dynamic_cast<wxStaticText*>(source) ||
+                            dynamic_cast<wxStaticBox*>(source);
+    const bool edit = dynamic_cast<wxTextCtrl*>(source) != nullptr;
+    if (fromKeyboard ? edit : !background) {
         event.Skip();
         return;
     }
     wxMenu menu;
     AppendAboutEntry(menu);
-    if (menu.GetMenuItemCount() > 0)
-        PopupMenu(&menu);
+    if (menu.GetMenuItemCount() == 0)
+        return;
+    wxPoint at = wxDefaultPosition;
+    auto* control = dynamic_cast<wxWindow*>(source);
+    if (fromKeyboard && control != nullptr)
+        at = ScreenToClient(control->GetScreenRect().GetBottomLeft());
+    PopupMenu(&menu, at);
 }
 
 void CDumpDialog::OnExecute(wxCommandEvent&)
@@ -349,28 +381,28 @@ void CDumpDialog::OnDefaults(wxCommandEvent&)
 
 void CDumpDialog::OnBrowseInput(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, Ui(kOpenTitle), wxString(), Ui(kInputInitialName),
-                        Ui(kInputFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK)
+    const std::optional<wxString> path =
+        BrowseForFile(this, Ui(kOpenTitle), Ui(kInputFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (!path)
         return;
-    m_strInputFile = Bytes(dialog.GetPath());
+    m_strInputFile = Bytes(*path);
     ShowValues();
 }
 
 void CDumpDialog::OnBrowseOutput(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, Ui(kSaveTitle), wxString(), Ui(kOutputInitialName),
-                        Ui(kOutputFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    if (dialog.ShowModal() != wxID_OK)
+    const std::optional<wxString> path =
+        BrowseForFile(this, Ui(kSaveTitle), Ui(kOutputFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (!path)
         return;
-    const std::string chosen = Bytes(dialog.GetPath());
-    const std::string path = WithDefaultExtension(chosen, kOutputDefaultExt);
-    m_strOutputFile = path;
+    const std::string chosen = Bytes(*path);
+    const std::string output = WithDefaultExtension(chosen, kOutputDefaultExt);
+    m_strOutputFile = output;
     // The dialog asked about overwriting the name as typed. When the
     // extension was added here and that file exists, nobody has asked yet:
     // leave the question to the run.
-    const bool asked = path == chosen || !wxFileExists(Ui(path));
-    m_strBrowsedOutput = asked ? path : std::string();
+    const bool asked = output == chosen || !wxFileExists(Ui(output));
+    m_strBrowsedOutput = asked ? output : std::string();
     ShowValues();
 }
 

@@ -1,5 +1,19 @@
 #include "CFile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// fopen opens a directory for reading as well; the first read then fails.
+bool IsDirectory(std::FILE* file)
+{
+    struct stat info {};
+    return fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace
+
 CFile::~CFile()
 {
     Close();
@@ -14,11 +28,17 @@ bool CFile::Open(const std::string& path, unsigned flags)
         mode = "rb";
     else if (flags == (modeCreate | modeWrite))
         mode = "wb";
+    else if (flags == (modeCreateNew | modeWrite))
+        mode = "wbx";
     else
         return false;
     m_pFile = std::fopen(path.c_str(), mode);
     if (!m_pFile)
         return false;
+    if (flags == modeRead && IsDirectory(m_pFile)) {
+        Close();
+        return false;
+    }
     std::setvbuf(m_pFile, nullptr, _IONBF, 0);
     return true;
 }
@@ -40,6 +60,11 @@ std::size_t CFile::Read(void* buffer, std::size_t count)
 bool CFile::Write(const void* buffer, std::size_t count)
 {
     return m_pFile && std::fwrite(buffer, 1, count, m_pFile) == count;
+}
+
+bool CFile::Sync()
+{
+    return m_pFile && std::fflush(m_pFile) == 0 && fsync(fileno(m_pFile)) == 0;
 }
 
 bool CFile::IsError() const

@@ -14,6 +14,7 @@ public:
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeCreate = 0x1000,
+        modeCreateNew = 0x20000,  // with modeWrite: a new file; fails when one exists
     };
 
     CFile() = default;
@@ -21,8 +22,9 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
-    // modeRead, or modeCreate | modeWrite (created, or an existing file
-    // emptied). Any other combination, or a file already open: false.
+    // modeRead (a directory does not open), modeCreate | modeWrite
+    // (created, or an existing file emptied) or modeCreateNew | modeWrite.
+    // Any other combination, or a file already open: false.
     bool Open(const std::string& path, unsigned flags);
     // False when the system reports a failure while closing. Closing a file
     // that is not open does nothing and succeeds.
@@ -34,6 +36,9 @@ public:
     std::size_t Read(void* buffer, std::size_t count);
     bool Write(const void* buffer, std::size_t count);
     bool IsError() const;
+    // Waits until what was written is on the storage device; false when the
+    // system reports that it could not get there.
+    bool Sync();
 
     // -1 when the file cannot tell (a pipe, say).
     std::int64_t GetLength();

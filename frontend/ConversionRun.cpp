@@ -15,6 +15,8 @@ namespace {
 const char kInputError[] = "入力ファイルに誤りがあります！";
 const char kInputKindError[] = "入力ファイルがＳレコードでもインテルHEXでもありません！";
 const char kSameFileError[] = "入力ファイルと出力ファイルが同じです！";
+const char kSameAsParameterFileError[] = "入力ファイルとパラメータファイルが同じです！";
+const char kSameAsSortFileError[] = "入力ファイルとソート用一時ファイルが同じです！";
 const char kOverwriteQuestion[] = "出力ファイルは存在します。上書きしますか？";
 const char kOutputError[] = "出力ファイルに誤りがあります！";
 const char kFormatMissing[] = "書式制御文字列が入力されていません！";
@@ -97,10 +99,12 @@ bool ConversionRun::CheckOutput()
     // An emptied input would be lost: also catch one file under two names.
     if (m_values.m_strInputFile == output || IsSameFile(m_values.m_strInputFile, output))
         return Refuse(kSameFileError);
-    // The run's own files are written over as well: never the input.
-    if (IsSameFile(m_values.m_strInputFile, ParameterFile::PathFor(m_context)) ||
-        (Sorting() && IsSameFile(m_values.m_strInputFile, SortFilePath(m_context))))
-        return Refuse(kSameFileError);
+    // The run's own files are written over as well: never the input. The
+    // message names the file it clashes with.
+    if (IsSameFile(m_values.m_strInputFile, ParameterFile::PathFor(m_context)))
+        return Refuse(kSameAsParameterFileError);
+    if (Sorting() && IsSameFile(m_values.m_strInputFile, SortFilePath(m_context)))
+        return Refuse(kSameAsSortFileError);
 
     // The Save dialog has already asked about the name it returned.
     if (output != m_values.m_strBrowsedOutput && FileProbe::OpensForReading(output) &&

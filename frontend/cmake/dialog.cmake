@@ -17,11 +17,14 @@ add_custom_command(
 
 add_library(trelk_dialog STATIC
   ${trelk_dialog_dir}/AppIcon.cpp
+  ${trelk_dialog_dir}/BrowseDialog.cpp
   ${trelk_dialog_dir}/CAboutDialog.cpp
   ${trelk_dialog_dir}/CDumpDialog.cpp
   ${trelk_dialog_dir}/CDumpDialogExecute.cpp
   ${trelk_dialog_dir}/DefaultExtension.cpp
   ${trelk_dialog_dir}/DialogFont.cpp
+  ${trelk_dialog_dir}/EditMenu.cpp
+  ${trelk_dialog_dir}/NarrowEdit.cpp
   ${trelk_dialog_dir}/ResourceStrings.cpp
   ${trelk_icon_header})
 target_include_directories(trelk_dialog
@@ -32,3 +35,9 @@ target_link_libraries(trelk_dialog PUBLIC trelk_values ${wxWidgets_LIBRARIES})
 target_include_directories(trelk_dialog SYSTEM PUBLIC ${wxWidgets_INCLUDE_DIRS})
 target_compile_definitions(trelk_dialog PUBLIC ${wxWidgets_DEFINITIONS})
 target_compile_options(trelk_dialog PUBLIC ${wxWidgets_CXX_FLAGS})
+# On GTK the narrow edits are styled through the toolkit itself.
+if(NOT WIN32)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(TRELK_GTK3 REQUIRED IMPORTED_TARGET gtk+-3.0)
+  target_link_libraries(trelk_dialog PUBLIC PkgConfig::TRELK_GTK3)
+endif()

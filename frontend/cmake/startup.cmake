@@ -38,6 +38,12 @@ if(TARGET trelk_dialog AND TARGET trelk_settings)
   if(TARGET trelk_conv)
     install(TARGETS trelk_conv RUNTIME DESTINATION ${TRELK_INSTALL_DIR})
   endif()
+  # The application icon, in the theme that every desktop looks in.
+  foreach(size 16 32 48)
+    install(FILES ${trelk_startup_dir}/resources/trelk_dump_${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME trelk_dump.png)
+  endforeach()
   # The entry is written at install time, so that an install to another
   # prefix (cmake --install --prefix DIR) points at the right directory.
   install(CODE "

@@ -25,7 +25,8 @@ struct FileDialogSeen {
     long style = 0;
 };
 
-// Records the file dialog's set-up, then closes it with the given path.
+// Records the file dialog's set-up, then closes it with the given path; an
+// empty path accepts the dialog as it opened, as Enter would.
 class ExpectFileDialog : public wxExpectModalBase<wxFileDialog, ExpectFileDialog> {
 public:
     ExpectFileDialog(FileDialogSeen* seen, const std::string& path, int result = wxID_OK)
@@ -41,7 +42,7 @@ protected:
         m_seen->fileName = Utf8(dialog->GetFilename());
         m_seen->directory = Utf8(dialog->GetDirectory());
         m_seen->style = dialog->GetWindowStyle();
-        if (m_result == wxID_OK) {
+        if (m_result == wxID_OK && !m_path.empty()) {
             const wxString path = wxString::FromUTF8(m_path);
             dialog->SetPath(path);
             // The native chooser takes the name once it has read the folder.
@@ -86,11 +87,15 @@ private:
     std::string m_path;
 };
 
+// Each dialog opens in the current directory, showing the files of its
+// first filter, with no name filled in.
 TEST(DumpDialogBrowse, InputDialogSetUpAndPathTaken)
 {
+    CurrentDirectoryScope cwd;
     OpenDialog dialog;
     CDumpDialog& d = dialog.Init();
     TempDir dir;
+    ASSERT_EQ(chdir(dir.Path().c_str()), 0);
     dir.MakeDir("load files");
     const std::string input = dir.Touch("load files/prog.mot");
     FileDialogSeen seen;
@@ -98,8 +103,8 @@ TEST(DumpDialogBrowse, InputDialogSetUpAndPathTaken)
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.wildcard,
               "S-Record (*.mot)|*.mot|Intel Hex (*.hex)|*.hex|全てのファイル (*.*)|*");
-    EXPECT_EQ(seen.fileName, "*.mot");
-    EXPECT_EQ(seen.directory, "");
+    EXPECT_EQ(seen.fileName, "");
+    EXPECT_EQ(seen.directory, dir.Path());
     EXPECT_NE(seen.style & wxFD_OPEN, 0);
     EXPECT_NE(seen.style & wxFD_FILE_MUST_EXIST, 0);
     EXPECT_EQ(seen.style & wxFD_CHANGE_DIR, 0);
@@ -109,6 +114,7 @@ TEST(DumpDialogBrowse, InputDialogSetUpAndPathTaken)
 
 TEST(DumpDialogBrowse, InputDialogShowsTheValuesAgain)
 {
+    CurrentDirectoryScope cwd;
     OpenDialog dialog;
     CDumpDialog& d = dialog.Init();
     user::Type(d.m_editFiller, "00");
@@ -120,17 +126,19 @@ TEST(DumpDialogBrowse, InputDialogShowsTheValuesAgain)
 
 TEST(DumpDialogBrowse, OutputDialogSetUpAndPathTaken)
 {
+    CurrentDirectoryScope cwd;
     OpenDialog dialog;
     dialog->m_bSameAsInput = 0;
     CDumpDialog& d = dialog.Init();
     TempDir dir;
+    ASSERT_EQ(chdir(dir.Path().c_str()), 0);
     const std::string output = dir.Path() + "/dump.txt";
     FileDialogSeen seen;
     wxTEST_DIALOG(user::Click(d, IDC_BROWSE_OUTPUT), ExpectFileDialog(&seen, output));
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.wildcard, "Text File (*.txt)|*.txt|全てのファイル (*.*)|*");
-    EXPECT_EQ(seen.fileName, "*.txt");
-    EXPECT_EQ(seen.directory, "");
+    EXPECT_EQ(seen.fileName, "");
+    EXPECT_EQ(seen.directory, dir.Path());
     EXPECT_NE(seen.style & wxFD_SAVE, 0);
     EXPECT_NE(seen.style & wxFD_OVERWRITE_PROMPT, 0);
     EXPECT_EQ(seen.style & wxFD_CHANGE_DIR, 0);
@@ -160,6 +168,7 @@ TEST(DumpDialogBrowse, OutputNameGetsTheDefaultExtension)
     };
     for (const SaveCase& c : cases) {
         SCOPED_TRACE(c.name);
+        CurrentDirectoryScope cwd;
         TempDir dir;
         dir.MakeDir("sub.d");
         if (c.existing)
@@ -182,6 +191,8 @@ TEST(DumpDialogBrowse, CancelChangesNothing)
     const std::vector<int> buttons = {IDC_BROWSE_INPUT, IDC_BROWSE_OUTPUT};
     for (int button : buttons) {
         SCOPED_TRACE(button);
+        CurrentDirectoryScope cwd;
+        const std::string before = CurrentDirectoryScope::Now();
         OpenDialog dialog;
         dialog->m_bSameAsInput = 0;
         dialog->m_strInputFile = "/old.mot";
@@ -196,7 +207,110 @@ TEST(DumpDialogBrowse, CancelChangesNothing)
         EXPECT_EQ(d.m_strBrowsedOutput, "/old.txt");
         // Cancel shows nothing again: the typed text stays.
         EXPECT_EQ(Text(d.m_editInput), "/typed.mot");
+        EXPECT_EQ(CurrentDirectoryScope::Now(), before);
     }
+}
+
+struct AcceptCase {
+    const char* name;
+    int button;
+};
+
+// The first filter's pattern is what the dialog shows, never a name: a
+// dialog accepted as it opened leaves the path as it was.
+TEST(DumpDialogBrowse, AcceptedAsItOpensTakesNoName)
+{
+    const std::vector<AcceptCase> cases = {
+        {"input", IDC_BROWSE_INPUT},
+        {"output", IDC_BROWSE_OUTPUT},
+    };
+    for (const AcceptCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CurrentDirectoryScope cwd;
+        TempDir dir;
+        ASSERT_EQ(chdir(dir.Path().c_str()), 0);
+        OpenDialog dialog;
+        dialog->m_bSameAsInput = 0;
+        dialog->m_strInputFile = "/old.mot";
+        dialog->m_strOutputFile = "/old.txt";
+        CDumpDialog& d = dialog.Init();
+        FileDialogSeen seen;
+        wxTEST_DIALOG(user::Click(d, c.button), ExpectFileDialog(&seen, ""));
+        ASSERT_TRUE(seen.shown);
+        EXPECT_EQ(d.m_strInputFile, "/old.mot");
+        EXPECT_EQ(d.m_strOutputFile, "/old.txt");
+        EXPECT_EQ(d.m_strBrowsedOutput, "");
+    }
+}
+
+struct PatternCase {
+    const char* name;
+    int button;
+    const char* pattern;
+    const char* chosen;
+    std::string DumpValues::*value;
+};
+
+// A pattern typed as the name shows the files it matches, in its folder, as
+// the Windows file dialogs do; the file then chosen is taken. (Only the Save dialog lets a name that names no file through.)
+TEST(DumpDialogBrowse, TypedPatternShowsItsFilesAndIsNotTaken)
+{
+    const std::vector<PatternCase> cases = {
+        {"output", IDC_BROWSE_OUTPUT, "*.lst", "dump.lst", &DumpValues::m_strOutputFile},
+        {"output, question mark", IDC_BROWSE_OUTPUT, "dump?.lst", "dump1.lst",
+         &DumpValues::m_strOutputFile},
+    };
+    for (const PatternCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CurrentDirectoryScope cwd;
+        TempDir dir;
+        const std::string sub = dir.MakeDir("sub");
+        const std::string chosen = dir.Touch(std::string("sub/") + c.chosen);
+        OpenDialog dialog;
+        dialog->m_bSameAsInput = 0;
+        CDumpDialog& d = dialog.Init();
+        FileDialogSeen typed;
+        FileDialogSeen again;
+        wxTEST_DIALOG(user::Click(d, c.button),
+                      ExpectFileDialog(&typed, sub + "/" + c.pattern),
+                      ExpectFileDialog(&again, chosen));
+        ASSERT_TRUE(again.shown) << "the dialog did not open again";
+        const std::string pattern = c.pattern;
+        EXPECT_EQ(again.wildcard.rfind(pattern + "|" + pattern + "|", 0), 0u) << again.wildcard;
+        EXPECT_EQ(again.directory, sub);
+        EXPECT_EQ(again.fileName, "");
+        EXPECT_EQ(d.*c.value, chosen);
+    }
+}
+
+// As with the Windows file dialogs, which are not asked to keep the current
+// directory: the folder of the chosen file becomes the current
+// directory, and the next browse opens there.
+TEST(DumpDialogBrowse, TheChosenFilesFolderBecomesTheCurrentDirectory)
+{
+    CurrentDirectoryScope cwd;
+    TempDir dir;
+    const std::string loads = dir.MakeDir("loads");
+    const std::string dumps = dir.MakeDir("dumps");
+    const std::string input = dir.Touch("loads/prog.mot");
+    ASSERT_EQ(chdir(dir.Path().c_str()), 0);
+    OpenDialog dialog;
+    dialog->m_bSameAsInput = 0;
+    CDumpDialog& d = dialog.Init();
+
+    FileDialogSeen first;
+    wxTEST_DIALOG(user::Click(d, IDC_BROWSE_INPUT), ExpectFileDialog(&first, input));
+    EXPECT_EQ(first.directory, dir.Path());
+    EXPECT_EQ(CurrentDirectoryScope::Now(), loads);
+
+    FileDialogSeen second;
+    wxTEST_DIALOG(user::Click(d, IDC_BROWSE_OUTPUT), ExpectFileDialog(&second, dumps + "/prog.txt"));
+    EXPECT_EQ(second.directory, loads);
+    EXPECT_EQ(CurrentDirectoryScope::Now(), dumps);
+
+    FileDialogSeen third;
+    wxTEST_DIALOG(user::Click(d, IDC_BROWSE_INPUT), ExpectFileDialog(&third, "", wxID_CANCEL));
+    EXPECT_EQ(third.directory, dumps);
 }
 
 } // namespace

@@ -3,12 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include <wx/stattext.h>
 #include <wx/statbox.h>
 
+#include "CArchive.h"
+#include "CFile.h"
 #include "DialogTestSupport.h"
 #include "FormatPreset.h"
 #include "ResourceIds.h"
@@ -393,6 +400,70 @@ TEST(DumpDialogHandlers, DefaultsResetEveryValueAndControl)
     EXPECT_EQ(d.m_comboFormat->GetSelection(), 0);
     EXPECT_FALSE(d.m_editFormat->IsEnabled());
     EXPECT_EQ(Text(d.m_editH03), "Start Segment Address Record : %04X %04X");
+}
+
+// The values as the settings file would hold them, as bytes.
+std::string StoredBytes(DumpValues& values)
+{
+    char path[] = "/tmp/trelk_dialog_values_XXXXXX";
+    const int fd = mkstemp(path);
+    close(fd);
+    {
+        CFile file;
+        file.Open(path, CFile::modeCreate | CFile::modeWrite);
+        CArchive archive(file, CArchive::store);
+        values.Serialize(archive);
+        archive.Close();
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::remove(path);
+    return bytes;
+}
+
+std::string GoldenDefaults()
+{
+    std::ifstream in(TRELK_SETTINGS_GOLDEN, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// From a state where no value is at its default, the button must reach
+// every one of them: the stored form equals the default settings file,
+// both for the values and for what the controls show afterwards.
+TEST(DumpDialogHandlers, DefaultsFromAStateWhereEveryValueDiffers)
+{
+    OpenDialog dialog;
+    CDumpDialog& d = dialog.Init();
+    d.m_strInputFile = "/in.mot";
+    d.m_bOpenOutput = 1;
+    d.m_bSameAsInput = 0;
+    d.m_strOutputExt = "lst";
+    d.m_strOutputFile = "/out.txt";
+    d.m_strBrowsedOutput = "/browsed.txt";
+    d.m_nFormatPreset = 16;
+    d.m_strLineFormat = "%08X line";
+    d.m_strCustomFormat = "%08X custom";
+    d.m_strFiller = "00";
+    d.m_strGapText = "----";
+    d.m_bSortOutput = 1;
+    d.m_strS0Format = "s0";
+    d.m_strS9Format = "s9";
+    d.m_strH01Format = "h01";
+    d.m_strH02Format = "h02";
+    d.m_strH03Format = "h03";
+    d.m_strH04Format = "h04";
+    d.m_strH05Format = "h05";
+    d.ShowValues();
+    const std::string golden = GoldenDefaults();
+    ASSERT_EQ(golden.size(), 416u);
+    ASSERT_NE(StoredBytes(d), golden);
+
+    user::Click(d, IDC_DEFAULTS);
+
+    EXPECT_EQ(StoredBytes(d), golden);
+    EXPECT_EQ(d.m_strBrowsedOutput, "");
+    d.TakeValues();
+    EXPECT_EQ(StoredBytes(d), golden) << "the controls do not show the defaults";
 }
 
 TEST(DumpDialogHandlers, ExtensionIsTakenWhenItsEditLosesTheFocus)

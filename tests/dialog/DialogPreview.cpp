@@ -1,6 +1,7 @@
 // Shows the main dialog, or with --about the about box, until it is closed;
 // the screenshot script photographs it. With --custom the custom row is
-// selected, so the editable line-format edit can be seen.
+// selected, so the editable line-format edit can be seen; --filler=TEXT and
+// --ext=TEXT put wider texts into the two narrow edits.
 #include <cstring>
 
 #include <wx/app.h>
@@ -16,9 +17,14 @@ public:
     {
         bool about = false;
         bool custom = false;
+        wxString filler;
+        wxString ext;
         for (int i = 1; i < argc; ++i) {
-            about = about || argv[i] == "--about";
-            custom = custom || argv[i] == "--custom";
+            const wxString arg = argv[i];
+            about = about || arg == "--about";
+            custom = custom || arg == "--custom";
+            arg.StartsWith("--filler=", &filler);
+            arg.StartsWith("--ext=", &ext);
         }
         if (about) {
             CAboutDialog box(nullptr);
@@ -27,6 +33,10 @@ public:
             CDumpDialog dialog;
             if (custom)
                 dialog.m_nFormatPreset = 16;
+            if (!filler.empty())
+                dialog.m_strFiller = filler.utf8_string();
+            if (!ext.empty())
+                dialog.m_strOutputExt = ext.utf8_string();
             dialog.ShowModal();
         }
         return false;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <gtest/gtest.h>
+#include <unistd.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -61,6 +63,33 @@ inline std::string Utf8(const wxString& text)
 {
     return std::string(text.utf8_str());
 }
+
+// The process's current directory, as it was when the scope began, back
+// at its end: the browse dialogs move it.
+class CurrentDirectoryScope {
+public:
+    CurrentDirectoryScope()
+    {
+        char buffer[4096];
+        m_path = getcwd(buffer, sizeof buffer) ? buffer : "/";
+    }
+    ~CurrentDirectoryScope()
+    {
+        if (chdir(m_path.c_str()) != 0)
+            ADD_FAILURE() << "cannot go back to " << m_path;
+    }
+    CurrentDirectoryScope(const CurrentDirectoryScope&) = delete;
+    CurrentDirectoryScope& operator=(const CurrentDirectoryScope&) = delete;
+
+    static std::string Now()
+    {
+        char buffer[4096];
+        return getcwd(buffer, sizeof buffer) ? buffer : "";
+    }
+
+private:
+    std::string m_path;
+};
 
 // A dialog as it stands after its window opened: combo filled, values shown.
 class OpenDialog {

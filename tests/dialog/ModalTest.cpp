@@ -3,9 +3,13 @@
 // box and the about box.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include <wx/filedlg.h>
 #include <wx/menu.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
@@ -16,6 +20,10 @@
 #include "CAboutDialog.h"
 #include "DialogTestSupport.h"
 #include "ResourceIds.h"
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
 
 namespace {
 
@@ -155,6 +163,61 @@ TEST(DumpDialogModal, TabOutOfTheExtensionTakesIt)
     EXPECT_EQ(focusAfterTab->GetId(), IDC_OPEN_OUTPUT);
 }
 
+#ifdef __WXGTK__
+// The toolkit's file dialog that is open, if any.
+GtkWidget* OpenFileDialog()
+{
+    GtkWidget* found = nullptr;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* item = windows; item != nullptr; item = item->next) {
+        auto* widget = static_cast<GtkWidget*>(item->data);
+        if (GTK_IS_FILE_CHOOSER_DIALOG(widget) && gtk_widget_get_visible(widget))
+            found = widget;
+    }
+    g_list_free(windows);
+    return found;
+}
+
+// The real Save dialog, accepted as it opens (what Enter in its name field
+// does), then closed if it is still open: the first filter's pattern must
+// not come back as the output file.
+TEST(DumpDialogModal, SaveDialogAcceptedAsItOpensGivesNoFile)
+{
+    CurrentDirectoryScope cwd;
+    char pattern[] = "/tmp/trelk_modal_XXXXXX";
+    const std::string dir = mkdtemp(pattern);
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+    CDumpDialog d;
+    d.m_bSameAsInput = 0;
+    d.m_strOutputFile = "/old.txt";
+    bool seen = false;
+    int ticks = 0;
+    wxTimer answer;
+    answer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        GtkWidget* dialog = OpenFileDialog();
+        if (dialog == nullptr)
+            return;
+        seen = true;
+        auto* window = GTK_WINDOW(dialog);
+        if (++ticks == 3)
+            gtk_window_activate_default(window);
+        else if (ticks == 10)
+            gtk_dialog_response(GTK_DIALOG(window), GTK_RESPONSE_CANCEL);
+    });
+    RunModal(d, [&] {
+        answer.Start(100);
+        ClickOn(d.m_btnBrowseOutput);
+        SettleUntil([&] { return seen && OpenFileDialog() == nullptr; });
+        answer.Stop();
+        d.EndModal(wxID_CANCEL);
+    });
+    EXPECT_TRUE(seen) << "the Save dialog did not open";
+    EXPECT_EQ(d.m_strOutputFile, "/old.txt");
+    EXPECT_EQ(d.m_strBrowsedOutput, "");
+    std::filesystem::remove_all(dir);
+}
+#endif
+
 TEST(AboutBoxModal, ClosesWithItsOkButton)
 {
     CAboutDialog about(nullptr);
@@ -235,6 +298,53 @@ TEST(DumpDialogAbout, BackgroundMenuOpensTheAboutBox)
     });
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.caption, "Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報");
+}
+
+struct MenuKeyCase {
+    const char* name;
+    int focus;      // the control with the focus
+    int key;
+    int modifiers;
+};
+
+// The menu from the keyboard, wherever the focus is: the context-menu key or
+// Shift+F10, then Up (the about entry is the menu's last) and Enter. In an
+// edit the edit's own menu opens, with the about entry at its end.
+TEST(DumpDialogAbout, MenuKeysOpenTheAboutBox)
+{
+    const std::vector<MenuKeyCase> cases = {
+        {"menu key on 実行", IDC_EXECUTE, WXK_MENU, wxMOD_NONE},
+        {"Shift+F10 on 実行", IDC_EXECUTE, WXK_F10, wxMOD_SHIFT},
+        {"menu key on a check box", IDC_SORT_OUTPUT, WXK_MENU, wxMOD_NONE},
+        {"menu key on the presets list", IDC_FORMAT_PRESET, WXK_MENU, wxMOD_NONE},
+        {"menu key in an edit", IDC_INPUT, WXK_MENU, wxMOD_NONE},
+        {"Shift+F10 in an edit", IDC_S0_FORMAT, WXK_F10, wxMOD_SHIFT},
+    };
+    for (const MenuKeyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CDumpDialog d;
+        AboutSeen seen;
+        RunModal(d, [&] {
+            wxWindow* focus = d.FindWindow(c.focus);
+            focus->SetFocus();
+            SettleUntil([&] { return wxWindow::FindFocus() == focus; });
+            wxTimer chooseEntry;
+            chooseEntry.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+                PressKey(WXK_UP);
+                PressKey(WXK_RETURN);
+            });
+            wxTEST_DIALOG(
+                {
+                    chooseEntry.StartOnce(500);
+                    wxUIActionSimulator().Char(c.key, c.modifiers);
+                    SettleUntil([&] { return seen.shown; });
+                },
+                ExpectAboutBox(&seen));
+            if (d.IsModal())
+                d.EndModal(wxID_CANCEL);
+        });
+        EXPECT_TRUE(seen.shown);
+    }
 }
 
 TEST(DumpDialogAbout, MenuGetsTheEntryLastAfterASeparator)

@@ -2,8 +2,9 @@
 # Photographs the main dialog (and the about box) on a virtual display, so
 # anyone can look at the layout without a desktop:
 #   tests/dialog/screenshot.sh BUILD_DIR [OUT_DIR]
-# writes OUT_DIR/dialog.png, dialog-custom.png and about.png (OUT_DIR
-# defaults to BUILD_DIR/screenshots). Needs xvfb, xdotool and imagemagick.
+# writes OUT_DIR/dialog.png, dialog-custom.png, dialog-narrow.png (wide
+# texts in the two narrow edits) and about.png (OUT_DIR defaults to
+# BUILD_DIR/screenshots). Needs xvfb, xdotool and imagemagick.
 set -euo pipefail
 
 build=${1:?usage: screenshot.sh BUILD_DIR [OUT_DIR]}
@@ -42,4 +43,5 @@ shoot() {  # shoot OUTPUT_FILE PREVIEW_ARGS...
 
 shoot "$out/dialog.png"
 shoot "$out/dialog-custom.png" --custom
+shoot "$out/dialog-narrow.png" --filler=0G --ext=srec
 shoot "$out/about.png" --about

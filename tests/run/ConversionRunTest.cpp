@@ -28,6 +28,8 @@ using Message = FakeRunPlatform::Message;
 const Message kInputError{"入力ファイルに誤りがあります！", Box::Ok};
 const Message kKindError{"入力ファイルがＳレコードでもインテルHEXでもありません！", Box::Ok};
 const Message kSameFile{"入力ファイルと出力ファイルが同じです！", Box::Ok};
+const Message kSameAsParameterFile{"入力ファイルとパラメータファイルが同じです！", Box::Ok};
+const Message kSameAsSortFile{"入力ファイルとソート用一時ファイルが同じです！", Box::Ok};
 const Message kOverwrite{"出力ファイルは存在します。上書きしますか？", Box::OkCancel};
 const Message kOutputError{"出力ファイルに誤りがあります！", Box::Ok};
 const Message kNoFormat{"書式制御文字列が入力されていません！", Box::Ok};
@@ -215,7 +217,7 @@ struct OwnFileCase {
     const char* label;
     std::string inputName;  // in the start-up directory, user "user"
     int32_t sort;
-    bool refused;
+    std::optional<Message> refusal;  // none: the run goes through
 };
 
 void PrintTo(const OwnFileCase& c, std::ostream* os) { *os << c.label; }
@@ -231,19 +233,21 @@ TEST_P(OwnFileTest, NeverWritesOverTheInput)
     m_values.m_strBrowsedOutput = m_values.m_strOutputFile;
     m_values.m_bSortOutput = GetParam().sort;
 
-    EXPECT_EQ(Run(), !GetParam().refused);
+    EXPECT_EQ(Run(), !GetParam().refusal);
 
-    if (GetParam().refused) {
-        EXPECT_EQ(m_platform.m_messages, std::vector<Message>{kSameFile});
+    if (GetParam().refusal) {
+        // The message names the file the input clashes with.
+        EXPECT_EQ(m_platform.m_messages, std::vector<Message>{*GetParam().refusal});
         EXPECT_EQ(ReadFile(input), kSRecordInput);
         EXPECT_EQ(ReadFile(m_dir / "out.txt"), kOldOutput);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, OwnFileTest, testing::Values(
-    OwnFileCase{"ParameterFile", "user.prm", 0, true},
-    OwnFileCase{"SortFileWhenSorting", "user.txt", 1, true},
-    OwnFileCase{"SortFileUnused", "user.txt", 0, false}),
+    OwnFileCase{"ParameterFile", "user.prm", 0, kSameAsParameterFile},
+    OwnFileCase{"ParameterFileWhenSorting", "user.prm", 1, kSameAsParameterFile},
+    OwnFileCase{"SortFileWhenSorting", "user.txt", 1, kSameAsSortFile},
+    OwnFileCase{"SortFileUnused", "user.txt", 0, std::nullopt}),
     [](const testing::TestParamInfo<OwnFileCase>& info) { return info.param.label; });
 
 TEST_F(RunFixture, ParameterFileFailureKeepsTheNormalisedFiller)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +18,10 @@ public:
         bool operator==(const Message& other) const
         {
             return text == other.text && type == other.type;
+        }
+        friend void PrintTo(const Message& message, std::ostream* os)
+        {
+            *os << '"' << message.text << (message.type == BoxType::Ok ? "\" (OK)" : "\" (OK/Cancel)");
         }
     };
 

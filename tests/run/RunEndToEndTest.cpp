@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include <wx/checkbox.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
@@ -335,6 +336,32 @@ TEST(DialogExecute, CompletedRunShowsTheValuesAgain)
               std::string::npos)
         << dump;
     EXPECT_NE(ReadFile(start / "user.prm").value_or("").find("\r\n-f=0F\r\n"), std::string::npos);
+}
+
+// A browse moves the current directory: a relative input typed afterwards
+// names a file there, and the output derived from it lands there too, while
+// the parameter file, the sort file and the converter stay in the start-up
+// directory.
+TEST(DialogExecute, RelativeInputMeansTheCurrentDirectory)
+{
+    const StartDirectory start("start");
+    RunTempDir work("work");
+    WriteFile(work / "prog.mot", kSRecordInput);
+    DialogRun dialog(start);
+    dialog->m_editInput->SetValue("prog.mot");
+    dialog->m_checkSort->SetValue(true);
+    const fs::path cwd = fs::current_path();
+    fs::current_path(work.Path());
+
+    dialog.ClickExecute();
+
+    fs::current_path(cwd);
+    EXPECT_EQ(dialog->m_strOutputFile, work / "prog.txt");
+    EXPECT_EQ(ReadFile(work / "prog.txt"), kSRecordDumpSorted);
+    EXPECT_TRUE(fs::exists(start / "user.prm"));
+    EXPECT_TRUE(fs::exists(start / "user.txt"));
+    EXPECT_FALSE(fs::exists(work / "user.prm"));
+    EXPECT_FALSE(fs::exists(work / "user.txt"));
 }
 
 TEST(DialogExecute, RefusedRunLeavesTheControlsAsTyped)

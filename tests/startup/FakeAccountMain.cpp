@@ -1,9 +1,14 @@
-// Trelk_Dump with the account name taken from TRELK_TEST_ACCOUNT_NAME, so
-// that the tests can try names no real account has. Built for the tests
-// only; never installed.
+// Trelk_Dump as built for the tests only, never installed:
+//  - the account name comes from TRELK_TEST_ACCOUNT_NAME, so that the tests
+//    can try names no real account has;
+//  - with TRELK_TEST_STOP_IN_SAVE set to "opened" or "written", the process
+//    stops itself (SIGSTOP) at that step of the settings save, so that a
+//    test can kill it there.
 #include "CDumpApp.h"
 
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -18,6 +23,17 @@ std::optional<std::string> TestAccountName()
 class CFakeAccountApp : public CDumpApp {
 public:
     CFakeAccountApp() : CDumpApp(TestAccountName) {}
+
+protected:
+    void OnSaveStep(SaveStep step) override
+    {
+        const char* stopAt = std::getenv("TRELK_TEST_STOP_IN_SAVE");
+        if (stopAt == nullptr)
+            return;
+        const char* name = step == SaveStep::Opened ? "opened" : "written";
+        if (std::strcmp(stopAt, name) == 0)
+            std::raise(SIGSTOP);
+    }
 };
 
 }  // namespace

@@ -7,12 +7,17 @@
 #include "XSession.h"
 
 #include <X11/keysym.h>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +25,7 @@ namespace {
 
 const std::string kMainTitle = "Trelk Dump";
 const std::string kMessageTitle = "Trelk_Dump";
+const std::string kAboutTitle = "Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報";
 
 std::string ReadBytes(const std::string& path)
 {
@@ -38,6 +44,21 @@ bool Exists(const std::string& path)
     return stat(path.c_str(), &info) == 0;
 }
 
+bool IsDirectory(const std::string& path)
+{
+    struct stat info{};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The names in a directory: what a save left behind.
+std::set<std::string> Entries(const std::string& directory)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
 class StartupProcessTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -49,20 +70,25 @@ protected:
 
     std::unique_ptr<AppProcess> Launch(const std::string& directory,
                                        std::map<std::string, std::string> extra = {},
-                                       const std::string& program = TRELK_DUMP_PROGRAM)
+                                       const std::string& program = TRELK_DUMP_PROGRAM,
+                                       const AppProcess::Options& options = {})
     {
         extra["DISPLAY"] = m_x.DisplayName();
         extra["XDG_RUNTIME_DIR"] = m_runtime.Path();
         extra["GDK_BACKEND"] = "x11";
         extra["NO_AT_BRIDGE"] = "1";
-        auto process = std::make_unique<AppProcess>(program, directory, extra);
+        auto process = std::make_unique<AppProcess>(program, directory, extra, options);
         EXPECT_TRUE(process->Started());
         return process;
     }
 
     std::unique_ptr<AppProcess> LaunchAndWaitForDialog(XWindow& dialog)
     {
-        auto process = Launch(m_start.Path());
+        return WaitForDialog(Launch(m_start.Path()), dialog);
+    }
+
+    std::unique_ptr<AppProcess> WaitForDialog(std::unique_ptr<AppProcess> process, XWindow& dialog)
+    {
         dialog = m_session->WaitForWindow(kMainTitle);
         EXPECT_NE(dialog, kNoWindow) << "the main dialog did not open";
         // Keys typed before the dialog has settled could miss its controls.
@@ -127,6 +153,20 @@ TEST_P(ClosingTest, WritesTheDefaultsWhenNoFileWasThere)
     std::string saved = ReadBytes(SettingsFile());
     EXPECT_EQ(saved.size(), 416u);
     EXPECT_EQ(saved, DefaultSettings());
+}
+
+// Toolkit warnings and the like are noise a user should never see.
+TEST_F(StartupProcessTest, ACleanStartWritesNothingOnStandardError)
+{
+    TempDir logs;
+    AppProcess::Options options;
+    options.stderrFile = logs / "stderr";
+    XWindow dialog = kNoWindow;
+    auto app = WaitForDialog(Launch(m_start.Path(), {}, TRELK_DUMP_PROGRAM, options), dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    m_session->PressKey(dialog, XK_Escape);
+    EXPECT_EQ(app->WaitForExit(), 0);
+    EXPECT_EQ(ReadBytes(options.stderrFile), "");
 }
 
 TEST_P(ClosingTest, KeepsWhatTheFileHeld)
@@ -231,6 +271,174 @@ INSTANTIATE_TEST_SUITE_P(Obstacles, FailedSaveTest,
                                            SaveCase{"CannotWrite", Obstacle::FullDevice}),
                          [](const auto& info) { return std::string(info.param.label); });
 
+// A directory in place of the settings file cannot be opened: the dialog
+// opens with the defaults, without a message, and the save reports it.
+TEST_F(StartupProcessTest, ASettingsPathThatIsADirectoryMeansTheDefaults)
+{
+    ASSERT_EQ(mkdir(SettingsFile().c_str(), 0700), 0);
+    XWindow dialog = kNoWindow;
+    auto app = LaunchAndWaitForDialog(dialog);
+    ASSERT_NE(dialog, kNoWindow) << "the dialog did not open";
+    EXPECT_EQ(m_session->FindWindow(kMessageTitle), kNoWindow);
+
+    m_session->PressKey(dialog, XK_Escape);
+    XWindow box = m_session->WaitForWindow(kMessageTitle);
+    ASSERT_NE(box, kNoWindow) << "the failed save was not reported";
+    m_session->PressKey(box, XK_Return);
+    std::optional<int> status = app->WaitForExit();
+    ASSERT_TRUE(status.has_value());
+    EXPECT_NE(*status, 0);
+    EXPECT_TRUE(IsDirectory(SettingsFile()));
+    EXPECT_EQ(Entries(m_start.Path()), std::set<std::string>{LogonUserName() + ".dat"});
+}
+
+// ------------------------------------------- the save replaces, or keeps
+
+// A file the program wrote, with bytes after the last item that a save
+// would drop: whether it is still the old file shows at a glance.
+std::string OldSettings()
+{
+    return ReadBytes(DEFAULT_SETTINGS_FILE) + "old file";
+}
+
+// Where the disk fills up during the save.
+enum class Disk { FileSizeLimit, SmallTmpfs };
+
+struct FullDiskCase {
+    const char* label;
+    Disk disk;
+};
+
+void PrintTo(const FullDiskCase& diskCase, std::ostream* out)
+{
+    *out << diskCase.label;
+}
+
+// A tmpfs of a few pages mounted on a fresh directory, where the system
+// lets the test mount one (it needs CAP_SYS_ADMIN).
+class SmallTmpfs {
+public:
+    SmallTmpfs()
+    {
+        m_bMounted = mount("tmpfs", m_dir.Path().c_str(), "tmpfs", MS_NOSUID | MS_NODEV,
+                           "size=64k,mode=0700") == 0;
+        m_strWhyNot = m_bMounted ? "" : std::strerror(errno);
+    }
+    ~SmallTmpfs()
+    {
+        if (m_bMounted)
+            umount2(m_dir.Path().c_str(), MNT_DETACH);
+    }
+    bool IsMounted() const { return m_bMounted; }
+    const std::string& WhyNot() const { return m_strWhyNot; }
+    const std::string& Path() const { return m_dir.Path(); }
+
+    // Takes every free block of the file system.
+    void Fill(const std::string& name) const
+    {
+        const int fd = open((m_dir / name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const std::string block(4096, 'x');
+        while (write(fd, block.data(), block.size()) > 0) {
+        }
+        for (int room = 1; room > 0;)
+            room = static_cast<int>(write(fd, "x", 1));
+        close(fd);
+    }
+
+private:
+    TempDir m_dir;
+    bool m_bMounted = false;
+    std::string m_strWhyNot;
+};
+
+class FullDiskTest : public StartupProcessTest, public ::testing::WithParamInterface<FullDiskCase> {};
+
+// The new content goes into a file of its own first: a write that fails
+// leaves the old settings as they were, reports the write error and leaves
+// no other file behind.
+TEST_P(FullDiskTest, KeepsTheOldFileAndReportsTheWriteError)
+{
+    SmallTmpfs tmpfs;
+    std::string start = m_start.Path();
+    AppProcess::Options options;
+    std::set<std::string> expected = {LogonUserName() + ".dat"};
+    if (GetParam().disk == Disk::SmallTmpfs) {
+        if (!tmpfs.IsMounted())
+            GTEST_SKIP() << "cannot mount a tmpfs here: " << tmpfs.WhyNot();
+        start = tmpfs.Path();
+    } else {
+        options.fileSizeLimit = 200;  // the file needs more than twice that
+    }
+    const std::string settings = start + "/" + LogonUserName() + ".dat";
+    WriteBytes(settings, OldSettings());
+    if (GetParam().disk == Disk::SmallTmpfs) {
+        tmpfs.Fill("filler");
+        expected.insert("filler");
+    }
+
+    XWindow dialog = kNoWindow;
+    auto app = WaitForDialog(Launch(start, {}, TRELK_DUMP_PROGRAM, options), dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    m_session->PressKey(dialog, XK_Escape);
+    XWindow box = m_session->WaitForWindow(kMessageTitle);
+    ASSERT_NE(box, kNoWindow) << "the failed save was not reported";
+    m_session->PressKey(box, XK_Return);
+    std::optional<int> status = app->WaitForExit();
+    ASSERT_TRUE(status.has_value());
+    EXPECT_NE(*status, 0);
+    EXPECT_EQ(ReadBytes(settings), OldSettings());
+    EXPECT_EQ(Entries(start), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Disks, FullDiskTest,
+                         ::testing::Values(FullDiskCase{"FileSizeLimit", Disk::FileSizeLimit},
+                                           FullDiskCase{"SmallTmpfs", Disk::SmallTmpfs}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+struct KillCase {
+    const char* label;
+    const char* step;  // where the test build stops itself
+};
+
+void PrintTo(const KillCase& killCase, std::ostream* out)
+{
+    *out << killCase.label;
+}
+
+class KilledSaveTest : public StartupProcessTest, public ::testing::WithParamInterface<KillCase> {};
+
+// Killed in the middle of the save, the program leaves the old settings
+// file as it was: the next start loads it and its save tidies up.
+TEST_P(KilledSaveTest, LeavesTheOldFileForTheNextStart)
+{
+    const std::map<std::string, std::string> account = {{"TRELK_TEST_ACCOUNT_NAME", "killed"}};
+    const std::string settings = m_start / "killed.dat";
+    WriteBytes(settings, OldSettings());
+
+    auto stopping = account;
+    stopping["TRELK_TEST_STOP_IN_SAVE"] = GetParam().step;
+    XWindow dialog = kNoWindow;
+    auto app = WaitForDialog(Launch(m_start.Path(), stopping, FAKE_ACCOUNT_PROGRAM), dialog);
+    ASSERT_NE(dialog, kNoWindow);
+    m_session->PressKey(dialog, XK_Escape);
+    ASSERT_TRUE(app->WaitForStop()) << "the save did not reach the step";
+    EXPECT_EQ(ReadBytes(settings), OldSettings()) << "while the save runs";
+    app->Kill();
+    EXPECT_EQ(ReadBytes(settings), OldSettings()) << "after the kill";
+
+    auto next = WaitForDialog(Launch(m_start.Path(), account, FAKE_ACCOUNT_PROGRAM), dialog);
+    ASSERT_NE(dialog, kNoWindow) << "the next start did not open the dialog";
+    m_session->PressKey(dialog, XK_Escape);
+    EXPECT_EQ(next->WaitForExit(), 0);
+    EXPECT_EQ(ReadBytes(settings), DefaultSettings());
+    EXPECT_EQ(Entries(m_start.Path()), std::set<std::string>{"killed.dat"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, KilledSaveTest,
+                         ::testing::Values(KillCase{"FileOpened", "opened"},
+                                           KillCase{"ContentWritten", "written"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
 // ------------------------------------------------------------ the lock
 
 // Whether some process waits for the flock on this file (the kernel lists
@@ -321,7 +529,7 @@ TEST_F(StartupProcessTest, AStartAfterACrashIsNotBlocked)
 // A pop-up open in the running instance is what comes forward.
 struct PopupCase {
     const char* label;
-    std::vector<unsigned long> keys;  // typed into the dialog to open it
+    std::vector<std::vector<unsigned long>> keys;  // typed into the dialog to open it
     std::string title;
     unsigned long dismissKey;
 };
@@ -338,7 +546,7 @@ TEST_P(PopupForwardTest, ThePopupEndsUpInFront)
     XWindow dialog = kNoWindow;
     auto first = LaunchAndWaitForDialog(dialog);
     ASSERT_NE(dialog, kNoWindow);
-    m_session->PressKeys(dialog, GetParam().keys);
+    m_session->PressChords(dialog, GetParam().keys);
     XWindow popup = m_session->WaitForWindow(GetParam().title);
     ASSERT_NE(popup, kNoWindow) << "the pop-up did not open";
 
@@ -364,7 +572,11 @@ INSTANTIATE_TEST_SUITE_P(
     Popups, PopupForwardTest,
     ::testing::Values(
         // 実行 has the focus at first; with no input file the run says so.
-        PopupCase{"MessageBox", {XK_space}, kMessageTitle, XK_Return}),
+        PopupCase{"MessageBox", {{XK_space}}, kMessageTitle, XK_Return},
+        // The about entry's menu from the keyboard, then its one entry.
+        PopupCase{"AboutBoxByMenuKey", {{XK_Menu}, {XK_Down}, {XK_Return}}, kAboutTitle, XK_Return},
+        PopupCase{"AboutBoxByShiftF10", {{XK_Shift_L, XK_F10}, {XK_Down}, {XK_Return}}, kAboutTitle,
+                  XK_Return}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // Restoring needs a window manager that minimises; twm does.

@@ -140,6 +140,14 @@ void XSession::Focus(XWindow window)
 
 void XSession::PressKeys(XWindow window, const std::vector<unsigned long>& keysyms)
 {
+    std::vector<std::vector<unsigned long>> chords;
+    for (unsigned long keysym : keysyms)
+        chords.push_back({keysym});
+    PressChords(window, chords);
+}
+
+void XSession::PressChords(XWindow window, const std::vector<std::vector<unsigned long>>& chords)
+{
     // Focus once: a focus change between the keys would let the toolkit put
     // its own idea of the focused control back in between.
     if (!HasFocus(window)) {
@@ -151,10 +159,11 @@ void XSession::PressKeys(XWindow window, const std::vector<unsigned long>& keysy
         Ping(window);
         Ping(window);
     }
-    for (unsigned long keysym : keysyms) {
-        KeyCode code = XKeysymToKeycode(m_display, keysym);
-        XTestFakeKeyEvent(m_display, code, True, CurrentTime);
-        XTestFakeKeyEvent(m_display, code, False, CurrentTime);
+    for (const std::vector<unsigned long>& chord : chords) {
+        for (unsigned long keysym : chord)
+            XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, keysym), True, CurrentTime);
+        for (auto it = chord.rbegin(); it != chord.rend(); ++it)
+            XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, *it), False, CurrentTime);
     }
     XSync(m_display, False);
 }

@@ -36,6 +36,8 @@ public:
     // Gives the window the keyboard focus and types keys (X keysyms).
     void Focus(XWindow window);
     void PressKeys(XWindow window, const std::vector<unsigned long>& keysyms);
+    // Chords in turn; the keys of one chord go down together (Shift+F10).
+    void PressChords(XWindow window, const std::vector<std::vector<unsigned long>>& chords);
     void PressKey(XWindow window, unsigned long keysym) { PressKeys(window, {keysym}); }
     // What the close box does: WM_DELETE_WINDOW to the client.
     void PressCloseBox(XWindow window);
