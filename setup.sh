@@ -55,6 +55,10 @@ run_example() {
     done
 }
 
+stage() {  # stage TITLE: marks the log with the time spent so far
+    echo "=== $1 ($SECONDS s)"
+}
+
 run_tests() {  # run_tests BUILD_DIR
     # The dialog tests need a display: give the whole run a virtual one.
     xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$1" --output-on-failure -j2
@@ -71,14 +75,21 @@ case "${1:-}" in
     test)
         # shellcheck disable=SC2046
         install_missing "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}" $(windows_packages)
+        stage "build"
         build default
         run_example
+        stage "tests"
         run_tests build
         # The same tests once more under AddressSanitizer and UBSan.
+        stage "build with AddressSanitizer and UBSan"
         build asan
+        stage "tests with AddressSanitizer and UBSan"
         run_tests build-asan
+        stage "fuzzing"
         tests/fuzz/smoke.sh
+        stage "Windows builds under wine"
         tests/windows/run.sh
+        stage "done"
         ;;
     *)
         echo "usage: bash setup.sh example|test" >&2
