@@ -253,6 +253,13 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, ReadBoundaries,
     ::testing::Values(
         StreamCase{"LongRecordKeepsEveryByte", kLongRecord + kStart, kLongRecordDump + kStartMessage},
+        // Around the head: 32763 pairs and the checksum fill exactly 64 KiB.
+        StreamCase{"RecordOfExactlyAHead", "S1FF1000" + repeated("41", 32763) + "00\n",
+                   uniformLines(0x1000, 32763, 0x41)},
+        StreamCase{"RecordOneLongerThanAHead", "S1FF1000" + repeated("41", 32763) + "000\r\n",
+                   uniformLines(0x1000, 32763, 0x41)},
+        StreamCase{"RecordTwoLongerThanAHead", "S1FF1000" + repeated("41", 32764) + "00\r\n",
+                   uniformLines(0x1000, 32764, 0x41)},
         StreamCase{"LongRecordAfterShortLines", shortRecords(300000, "\n") + kStart + kLongRecord, ""},
         StreamCase{"LongRecordWithCrLf", "S1FF1000" + repeated("41", 35000) + "00\r\n" + kStart,
                    kLongRecordDump + kStartMessage},
