@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineReader.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -12,11 +14,20 @@ class DumpConverter;
 // the moment the record leaves it.
 class DataPlacement {
 public:
-    explicit DataPlacement(DumpConverter& dump);
+    // `input` holds the lines whose records are placed.
+    DataPlacement(DumpConverter& dump, LineReader& input);
 
-    // Stores the data pairs of `line` from `dataStart` on at `recordAddress`,
-    // which ends up behind the last byte stored.
-    void placeRecord(std::uint32_t& recordAddress, std::string_view line, std::size_t dataStart);
+    // Stores the data pairs of the current input line from `dataStart` on at
+    // `recordAddress`, which ends up behind the last byte stored. `line` is
+    // the line's head; a longer line is read on in `input` to its end.
+    void placeRecord(std::uint32_t& recordAddress, std::string_view line, std::size_t dataStart)
+    {
+        placePairs(recordAddress, line, dataStart);
+        // A line that goes on has a head of exactly kLineHead bytes: the
+        // reader is asked only then.
+        if (line.size() == LineReader::kLineHead && !input_.lineComplete())
+            placeLineRest(recordAddress, line, dataStart);
+    }
 
     // Completes and writes the pending line; the next address moves to the
     // following block (termination records).
@@ -30,10 +41,16 @@ public:
     std::uint32_t nextAddress() const { return nextAddress_; }
 
 private:
+    static std::size_t pairCount(std::string_view piece, std::size_t dataStart);
+    void placePairs(std::uint32_t& recordAddress, std::string_view piece, std::size_t dataStart);
+    void placeLineRest(std::uint32_t& recordAddress, std::string_view head, std::size_t dataStart);
+    void startRecord(std::uint32_t recordAddress);
+    void storePairs(std::uint32_t& address, const char* pairs, std::size_t count);
     void fillUpTo(std::uint32_t from, std::uint32_t to);
     void writeBlock(std::uint32_t blockAddress);
 
     DumpConverter& dump_;
+    LineReader& input_;
     std::vector<std::int32_t> ring_;
     std::vector<std::int32_t> line_;
     bool firstRecord_ = true;

@@ -44,7 +44,9 @@ IntelHexConverter::IntelHexConverter(std::string lineFormat, std::int32_t filler
 
 std::int32_t IntelHexConverter::convert()
 {
-    DataPlacement placement(*this);
+    DataPlacement placement(*this, input());
+    // Each line's head: fields are read from it, and a data record reads on
+    // to the end of its line.
     std::string_view line;
     while (input().nextLine(line)) {
         if (line.empty() || line[0] != ':')

@@ -5,17 +5,34 @@
 #include <cstring>
 
 namespace {
-constexpr std::size_t kCapacity = LineReader::kMaxLine + LineReader::kBlockSize;
+
+constexpr std::size_t kCapacity = LineReader::kLineHead + LineReader::kBlockSize;
 constexpr char kEndOfText = 0x1A;
-}
+// Whether a line fits its head shows two bytes after the head: the first of
+// them may be the CR of the line's CR LF.
+constexpr std::size_t kHeadDecided = LineReader::kLineHead + 2;
+static_assert(kHeadDecided < kCapacity, "a head is decided with room left to read");
+
+}  // namespace
 
 LineReader::LineReader(int fd)
-    : fd_(fd), buffer_(new char[kCapacity])
+    : LineReader(Source([fd](char* buffer, std::size_t size) { return SystemFile::readSome(fd, buffer, size); }))
 {
 }
 
 LineReader::LineReader(std::string_view bytes)
-    : memory_(bytes), fromMemory_(true), buffer_(new char[kCapacity])
+    : LineReader(Source([bytes](char* buffer, std::size_t size) mutable {
+          std::size_t got = bytes.size() < size ? bytes.size() : size;
+          if (got > 0)
+              std::memcpy(buffer, bytes.data(), got);
+          bytes.remove_prefix(got);
+          return got;
+      }))
+{
+}
+
+LineReader::LineReader(Source source)
+    : source_(std::move(source)), buffer_(new char[kCapacity])
 {
 }
 
@@ -26,7 +43,8 @@ int LineReader::peek()
     return static_cast<unsigned char>(buffer_[begin_]);
 }
 
-// Moves what is left to the front and reads one more block behind it.
+// Moves what is left to the front and reads behind it. Never called with a
+// full buffer.
 bool LineReader::refill()
 {
     if (atEnd_)
@@ -36,15 +54,7 @@ bool LineReader::refill()
         end_ -= begin_;
         begin_ = 0;
     }
-    std::size_t room = kCapacity - end_;
-    std::size_t got;
-    if (fromMemory_) {
-        got = memory_.size() < room ? memory_.size() : room;
-        std::memcpy(buffer_.get() + end_, memory_.data(), got);
-        memory_.remove_prefix(got);
-    } else {
-        got = SystemFile::readSome(fd_, buffer_.get() + end_, room);
-    }
+    std::size_t got = source_(buffer_.get() + end_, kCapacity - end_);
     if (got == 0) {
         atEnd_ = true;
         return false;
@@ -58,52 +68,110 @@ bool LineReader::refill()
     return got > 0;
 }
 
-void LineReader::dropLineRest()
+bool LineReader::findLineFeed(std::size_t from, std::size_t& lf) const
 {
-    while (droppingRest_) {
-        const void* lf = std::memchr(buffer_.get() + begin_, '\n', end_ - begin_);
-        if (lf) {
-            begin_ = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_.get()) + 1;
-            droppingRest_ = false;
-        } else {
-            begin_ = end_;
-            if (!refill())
-                droppingRest_ = false;
-        }
-    }
+    const void* found = std::memchr(buffer_.get() + from, '\n', end_ - from);
+    if (!found)
+        return false;
+    lf = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.get());
+    return true;
 }
 
-bool LineReader::nextLine(std::string_view& line)
+// Bytes from the current line's start to the LF at `lf`, which ends it.
+std::size_t LineReader::lengthTo(std::size_t lf) const
 {
-    dropLineRest();
+    const std::size_t length = lf - begin_;
+    return length > 0 && buffer_[lf - 1] == '\r' ? length - 1 : length;  // CR LF reads as LF
+}
+
+// The current line ends at the LF at `lf`: hands out its bytes up to there.
+std::string_view LineReader::handOut(std::size_t lf)
+{
+    const std::string_view rest(buffer_.get() + begin_, lengthTo(lf));
+    begin_ = lf + 1;
+    lineComplete_ = true;
+    return rest;
+}
+
+// Any line: one longer than its head, one that needs more input, the rest
+// of a long line to skip first.
+bool LineReader::readLine(std::string_view& line)
+{
+    if (!lineComplete_)
+        skipLineRest();
     std::size_t scanned = begin_;
     for (;;) {
-        char* base = buffer_.get();
-        const void* found = std::memchr(base + scanned, '\n', end_ - scanned);
-        if (found) {
-            std::size_t lf = static_cast<std::size_t>(static_cast<const char*>(found) - base);
-            std::size_t length = lf - begin_;
-            if (length > 0 && base[lf - 1] == '\r')
-                --length;  // CR LF reads as LF
-            line = std::string_view(base + begin_, length);
+        std::size_t lf;
+        if (findLineFeed(scanned, lf)) {
+            const std::size_t length = lengthTo(lf);
+            if (length > kLineHead)
+                break;
+            line = std::string_view(buffer_.get() + begin_, length);
             begin_ = lf + 1;
             return true;
         }
-        std::size_t have = end_ - begin_;
-        if (have >= kMaxLine) {
-            line = std::string_view(base + begin_, kMaxLine);
-            begin_ += kMaxLine;
-            droppingRest_ = true;
-            return true;
-        }
+        const std::size_t have = end_ - begin_;
+        if (have >= kHeadDecided)
+            break;
         if (!refill()) {
-            if (end_ == begin_)
+            if (have == 0)
                 return false;
-            // A last line without LF.
-            line = std::string_view(buffer_.get() + begin_, end_ - begin_);
+            if (have > kLineHead)
+                break;
+            // A last line without LF; a CR at its end stays.
+            line = std::string_view(buffer_.get() + begin_, have);
             begin_ = end_;
             return true;
         }
         scanned = begin_ + have;  // the bytes before it hold no LF
     }
+    // Longer than its head: the rest comes through continueLine().
+    line = std::string_view(buffer_.get() + begin_, kLineHead);
+    viewEnd_ = begin_ + kLineHead;
+    lineComplete_ = false;
+    return true;
+}
+
+std::string_view LineReader::continueLine(std::size_t used)
+{
+    begin_ += used;
+    std::size_t scanned = viewEnd_;  // the piece handed out holds no LF
+    for (;;) {
+        std::size_t lf;
+        if (findLineFeed(scanned, lf))
+            return handOut(lf);
+        const std::size_t have = end_ - begin_;
+        if (begin_ == 0 && end_ == kCapacity) {
+            // A full buffer of the line: handed out but for a last CR.
+            const std::size_t size = buffer_[end_ - 1] == '\r' ? have - 1 : have;
+            viewEnd_ = size;
+            return std::string_view(buffer_.get(), size);
+        }
+        if (!refill()) {
+            // A last line without LF; a CR at its end stays.
+            const std::string_view rest(buffer_.get() + begin_, have);
+            begin_ = end_;
+            lineComplete_ = true;
+            return rest;
+        }
+        scanned = begin_ + have;
+    }
+}
+
+// Drops what was not read of a line longer than its head, up to its LF.
+void LineReader::skipLineRest()
+{
+    std::size_t scanned = viewEnd_;
+    for (;;) {
+        std::size_t lf;
+        if (findLineFeed(scanned, lf)) {
+            begin_ = lf + 1;
+            break;
+        }
+        begin_ = end_;
+        if (!refill())
+            break;
+        scanned = begin_;
+    }
+    lineComplete_ = true;
 }

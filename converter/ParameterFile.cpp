@@ -6,6 +6,8 @@
 
 namespace ParameterFile {
 
+static_assert(LineReader::kLineHead > kMaxLine, "the head of a longer line is too long as well");
+
 bool read(const std::string& path, DumpParameters& parameters)
 {
     int fd = SystemFile::openForReading(path.c_str());

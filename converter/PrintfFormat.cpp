@@ -149,8 +149,12 @@ void PrintfFormat::parseConversion(std::string_view format, std::size_t& pos)
         if (letter == 'X')
             piece.flags |= kUpper;
     }
-    fixedBound_ += piece.textSize + static_cast<std::size_t>(std::max(piece.width, 0))
-                   + static_cast<std::size_t>(std::max(piece.precision, 0)) + kNumberRoom;
+    // A conversion that never fits is only ever copied: its width and
+    // precision, however large, cost no room.
+    fixedBound_ += piece.textSize;
+    if (fitting)
+        fixedBound_ += static_cast<std::size_t>(std::max(piece.width, 0))
+                       + static_cast<std::size_t>(std::max(piece.precision, 0)) + kNumberRoom;
     pieces_.push_back(piece);
     ++conversionCount_;
 }

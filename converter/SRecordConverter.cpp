@@ -32,6 +32,11 @@ const HexPattern& terminationPattern(char type)
 }
 
 constexpr std::size_t kHeaderDataStart = 8;
+// The header text keeps this many characters at most. The line's head holds
+// them all, whatever the line's length, so the text never depends on more.
+constexpr std::size_t kMaxHeaderText = 16 * 1024;
+static_assert(kHeaderDataStart + 2 * kMaxHeaderText + 2 <= LineReader::kLineHead,
+              "a longer header line has all its text in its head");
 
 }  // namespace
 
@@ -48,7 +53,9 @@ SRecordConverter::SRecordConverter(std::string lineFormat, std::int32_t fillerVa
 
 std::int32_t SRecordConverter::convert()
 {
-    DataPlacement placement(*this);
+    DataPlacement placement(*this, input());
+    // Each line's head: fields are read from it, and a data record reads on
+    // to the end of its line.
     std::string_view line;
     while (input().nextLine(line)) {
         if (line.empty() || line[0] != 'S')
@@ -85,13 +92,13 @@ void SRecordConverter::handleRecord(std::string_view line, DataPlacement& placem
     // S4, S5, S6 and anything else: passed over.
 }
 
-// Every data pair of the header is rendered, however long the header is.
+// `line` is the line's head. Pairs after the first kMaxHeaderText are dropped.
 void SRecordConverter::handleHeader(std::string_view line)
 {
     if (line.size() < kHeaderDataStart)
         return;
     std::vector<std::int32_t> headerValues;
-    for (std::size_t p = kHeaderDataStart; line.size() >= p + 4; p += 2) {
+    for (std::size_t p = kHeaderDataStart; line.size() >= p + 4 && headerValues.size() < kMaxHeaderText; p += 2) {
         std::int32_t cell = ' ';
         HexScan::scanPair(line, p, cell);
         headerValues.push_back(cell);

@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         FittingCase{"%c", FormatArg::ofSigned('A')}, FittingCase{"%3c|", FormatArg::ofSigned('A')},
         FittingCase{"%-3c|", FormatArg::ofSigned(0x141)}, FittingCase{"%s", kText},
         FittingCase{"%-20s|", kText}, FittingCase{"%20s|", kText}, FittingCase{"%.5s|", kText},
-        FittingCase{"%8.3s|", kText}, FittingCase{"%-16s", FormatArg::ofString("abc")},
+        FittingCase{"%8.3s|", kText}, FittingCase{"%.0s|", kText}, FittingCase{"%-16s", FormatArg::ofString("abc")},
         FittingCase{"%4096d|", kByte}, FittingCase{"100%% %d", kByte}));
 
 TEST(PrintfFormat, WholeLineFormatsMatchTheCLibrary)
@@ -156,6 +156,24 @@ TEST(PrintfFormat, NoArgumentsLeavesEveryConversionAsItStands)
     std::string out;
     PrintfFormat("a%08X b%-16s c%%").format(out, nullptr, 0);
     EXPECT_EQ(out, "a%08X b%-16s c%");
+}
+
+// The line writer sizes its buffer with outputBound: a format of conversions
+// that can never be formatted must not cost room for the widths they name.
+TEST(PrintfFormat, ConversionsThatNeverFitCostOnlyTheirText)
+{
+    std::string format;
+    while (format.size() + 13 <= 508)
+        format += "%40969.40969d";
+    FormatArg args[18];
+    for (std::size_t i = 0; i < 17; ++i)
+        args[i] = FormatArg::ofSigned(0x41);
+    args[17] = FormatArg::ofString("0123456789ABCDEF");
+    PrintfFormat compiled(format);
+    EXPECT_LE(compiled.outputBound(args, 18), format.size() + 64);
+    std::string out;
+    compiled.format(out, args, 18);
+    EXPECT_EQ(out, format);
 }
 
 // The line writer sizes its buffer with outputBound: any format, however

@@ -12,6 +12,9 @@
 //   P1 NUL P2 NUL IN   up to two parameter files (-pP1 -pP2) before the
 //                      first two NUL bytes, then standard input; without a
 //                      NUL everything is standard input and no -p is given.
+//                      Converted twice: standard input read at once, and
+//                      in small reads of varying size, as a pipe may
+//                      deliver it -- the dump must be the same.
 // Every run must end with status 0, write every LF as CR LF and keep its
 // heap under a bound that does not depend on the input.
 #include "Check.h"
@@ -22,6 +25,7 @@
 #include "ConverterEntry.h"
 #include "LineReader.h"
 #include "OutputChannel.h"
+#include "SystemFile.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,12 +50,26 @@ constexpr std::size_t kOutputChecked = 1 << 20;
 constexpr std::string_view kGeneralEngineFormat =
     "-F=%08X : %02X%02X%02X%02X %02X%02X%02X%02X  %02X%02X%02X%02X %02X%02X%02X%02X : %-16.16s";
 
+// Read sizes for standard input that arrives in pieces; none means reads
+// as large as the reader asks for.
+using ReadSizes = std::vector<std::size_t>;
+
 struct Run {
     std::string output;
+    std::size_t written;
     std::int64_t peakHeap;
 };
 
-Run runConverterOn(const std::vector<std::string_view>& parameterFiles, std::string_view input)
+LineReader::Source pieceByPiece(int fd, const ReadSizes& sizes)
+{
+    std::size_t next = 0;
+    return [fd, &sizes, next](char* buffer, std::size_t size) mutable {
+        return SystemFile::readSome(fd, buffer, std::min(size, sizes[next++ % sizes.size()]));
+    };
+}
+
+Run runConverterOn(const std::vector<std::string_view>& parameterFiles, std::string_view input,
+                   const ReadSizes& readSizes = {})
 {
     static MemoryFile parameterFile[kMaxParameterFiles];
     static MemoryFile inputFile;
@@ -72,7 +90,8 @@ Run runConverterOn(const std::vector<std::string_view>& parameterFiles, std::str
     {
         HeapWatch heap;
         {
-            LineReader reader(inputFile.fd());
+            LineReader reader = readSizes.empty() ? LineReader(inputFile.fd())
+                                                  : LineReader(pieceByPiece(inputFile.fd(), readSizes));
             OutputChannel channel(outputFile.fd());
             int status = runConverter(static_cast<int>(argv.size()), argv.data(), reader, channel);
             channel.flush();
@@ -81,7 +100,8 @@ Run runConverterOn(const std::vector<std::string_view>& parameterFiles, std::str
         run.peakHeap = heap.peak();
     }
     check(run.peakHeap <= kHeapBound, "heap grew beyond the fixed bound");
-    run.output = outputFile.contents(std::min(outputFile.written(), kOutputChecked));
+    run.written = outputFile.written();
+    run.output = outputFile.contents(std::min(run.written, kOutputChecked));
     return run;
 }
 
@@ -101,7 +121,16 @@ void checkArbitraryInput(std::string_view bytes)
         parameterFiles.push_back(bytes.substr(0, nul));
         bytes.remove_prefix(nul + 1);
     }
-    checkTextMode(runConverterOn(parameterFiles, bytes).output);
+    const Run whole = runConverterOn(parameterFiles, bytes);
+    checkTextMode(whole.output);
+    // Read boundaries anywhere: between CR and LF, inside a record, around a 0x1A.
+    static const std::size_t kSizes[] = {1, 2, 3, 5, 7, 11, 64, 4093};
+    ReadSizes sizes;
+    for (std::size_t i = 0; i < 4; ++i)
+        sizes.push_back(kSizes[(bytes.size() + 3 * i) % 8]);
+    const Run pieces = runConverterOn(parameterFiles, bytes, sizes);
+    check(pieces.written == whole.written && pieces.output == whole.output,
+          "standard input read in pieces changes the dump");
 }
 
 void checkWellFormedFile(const std::uint8_t* data, std::size_t size)
