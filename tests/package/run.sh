@@ -103,15 +103,22 @@ mkdir -p "$home"
      "$exec_line" 2>"$work/stderr") &
 dialog_pid=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Trelk Dump$' | head -n1 || true)
+closed() { ! kill -0 "$dialog_pid" 2>/dev/null; }
 if [ -n "$window" ]; then
-    xdotool windowfocus --sync "$window"
-    sleep 0.5  # the toolkit puts the focus on its control once idle
-    xdotool key Escape
+    # Esc goes to the window with the keyboard focus. The toolkit settles
+    # the focus on one of its controls once idle, so a key pressed too
+    # early may be lost: press again while the dialog stays open.
+    for _ in 1 2 3; do
+        xdotool windowfocus --sync "$window" 2>/dev/null || true
+        sleep 0.5
+        xdotool key Escape
+        timeout 10 tail --pid="$dialog_pid" -f /dev/null && break
+    done
+    check closed
 else
     check false "no dialog window appeared"
     kill "$dialog_pid" 2>/dev/null || true
 fi
-check timeout 30 tail --pid="$dialog_pid" -f /dev/null
 wait "$dialog_pid" || true
 
 dir=$home/.local/share/trelk-dump
