@@ -2,6 +2,8 @@
 # One-step set-up on Debian 12 (run as root, or with sudo available):
 #   bash setup.sh example   install what is missing, build the two programs,
 #                           dump the bundled examples
+#   bash setup.sh package   install what is missing, build, and write the
+#                           Debian package dist/trelk-dump_<version>_<arch>.deb
 #   bash setup.sh test      install what is missing, build, run every test
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -9,11 +11,15 @@ cd "$(dirname "$0")"
 # What the two programs need to build and to show their dialog.
 PROGRAM_PACKAGES=(build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev
                   fonts-ipafont-gothic)
+# The Debian package: dpkg-shlibdeps finds the libraries it depends on,
+# and CPack tells programs from other files with file.
+PACKAGE_PACKAGES=(dpkg-dev file)
 # The tests: GoogleTest, a virtual display with a window manager and the
-# core X fonts, clang for the fuzzers, the desktop-entry validator.
+# core X fonts, clang for the fuzzers, the desktop-entry validator, and
+# for the package lintian and xdotool, which closes its dialog.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libx11-dev libxtst-dev
                xvfb xauth twm xfonts-base clang libclang-rt-14-dev
-               desktop-file-utils)
+               desktop-file-utils lintian xdotool)
 # The Windows builds and wine to run them. wine32 (i386) only where the
 # kernel runs 32-bit programs: elsewhere its install scripts fail.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64)
@@ -59,6 +65,11 @@ stage() {  # stage TITLE: marks the log with the time spent so far
     echo "=== $1 ($SECONDS s)"
 }
 
+make_package() {  # from the programs in build/
+    rm -f dist/trelk-dump_*.deb
+    cpack --config build/CPackConfig.cmake
+}
+
 run_tests() {  # run_tests BUILD_DIR
     # The dialog tests need a display: give the whole run a virtual one.
     xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$1" --output-on-failure -j2
@@ -72,14 +83,25 @@ case "${1:-}" in
         cmake --build --preset default -j"$(nproc)" --target trelk_conv Trelk_Dump
         run_example
         ;;
+    package)
+        install_missing "${PROGRAM_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+        cmake --preset default -DTRELK_TESTS=OFF >/dev/null
+        cmake --build --preset default -j"$(nproc)"
+        make_package
+        ;;
     test)
         # shellcheck disable=SC2046
-        install_missing "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}" $(windows_packages)
+        install_missing "${PROGRAM_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
+                        $(windows_packages)
         stage "build"
         build default
         run_example
         stage "tests"
         run_tests build
+        # The package made from that build, installed and started.
+        stage "Debian package"
+        make_package
+        bash tests/package/run.sh dist/trelk-dump_*.deb
         # The same tests once more under AddressSanitizer and UBSan.
         stage "build with AddressSanitizer and UBSan"
         build asan
@@ -92,7 +114,7 @@ case "${1:-}" in
         stage "done"
         ;;
     *)
-        echo "usage: bash setup.sh example|test" >&2
+        echo "usage: bash setup.sh example|package|test" >&2
         exit 2
         ;;
 esac

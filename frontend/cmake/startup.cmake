@@ -27,30 +27,6 @@ if(TARGET trelk_dialog AND TARGET trelk_settings)
 
   add_executable(Trelk_Dump ${trelk_startup_dir}/DumpMain.cpp)
   target_link_libraries(Trelk_Dump PRIVATE trelk_startup)
-
-  # Both programs go into one directory: the front end runs the converter
-  # from its start-up directory, so users start it there (the .desktop
-  # entry sets that directory).
-  include(GNUInstallDirs)
-  set(TRELK_INSTALL_DIR trelk-dump CACHE STRING
-      "Directory, under the install prefix, that holds Trelk_Dump and trelk_conv")
-  install(TARGETS Trelk_Dump RUNTIME DESTINATION ${TRELK_INSTALL_DIR})
-  if(TARGET trelk_conv)
-    install(TARGETS trelk_conv RUNTIME DESTINATION ${TRELK_INSTALL_DIR})
-  endif()
-  # The application icon, in the theme that every desktop looks in.
-  foreach(size 16 32 48)
-    install(FILES ${trelk_startup_dir}/resources/trelk_dump_${size}.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-            RENAME trelk_dump.png)
-  endforeach()
-  # The entry is written at install time, so that an install to another
-  # prefix (cmake --install --prefix DIR) points at the right directory.
-  install(CODE "
-    set(TRELK_INSTALLED_PATH \"\${CMAKE_INSTALL_PREFIX}/${TRELK_INSTALL_DIR}\")
-    set(entry \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications/Trelk_Dump.desktop\")
-    message(STATUS \"Installing: \${entry}\")
-    configure_file(\"${trelk_startup_dir}/resources/Trelk_Dump.desktop.in\" \"\${entry}\" @ONLY)")
 else()
   message(WARNING "Trelk_Dump is not built: the trelk_dialog or trelk_settings library is missing")
 endif()
