@@ -93,13 +93,14 @@ TEST(DumpDialogBrowse, InputDialogSetUpAndPathTaken)
 {
     CurrentDirectoryScope cwd;
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
     TempDir dir;
     ASSERT_EQ(chdir(dir.Path().c_str()), 0);
     dir.MakeDir("load files");
     const std::string input = dir.Touch("load files/prog.mot");
     FileDialogSeen seen;
-    wxTEST_DIALOG(user::Click(d, IDC_BROWSE_INPUT), ExpectFileDialog(&seen, input));
+    wxTEST_DIALOG(user::Click(w, IDC_BROWSE_INPUT), ExpectFileDialog(&seen, input));
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.wildcard,
               "S-Record (*.mot)|*.mot|Intel Hex (*.hex)|*.hex|全てのファイル (*.*)|*");
@@ -109,19 +110,19 @@ TEST(DumpDialogBrowse, InputDialogSetUpAndPathTaken)
     EXPECT_NE(seen.style & wxFD_FILE_MUST_EXIST, 0);
     EXPECT_EQ(seen.style & wxFD_CHANGE_DIR, 0);
     EXPECT_EQ(d.m_strInputFile, input);
-    EXPECT_EQ(Text(d.m_editInput), input);
+    EXPECT_EQ(Text(w.m_editInput), input);
 }
 
 TEST(DumpDialogBrowse, InputDialogShowsTheValuesAgain)
 {
     CurrentDirectoryScope cwd;
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
-    user::Type(d.m_editFiller, "00");
+    DumpDialogWindow& w = dialog.Init();
+    user::Type(w.m_editFiller, "00");
     TempDir dir;
     FileDialogSeen seen;
-    wxTEST_DIALOG(user::Click(d, IDC_BROWSE_INPUT), ExpectFileDialog(&seen, dir.Touch("in.hex")));
-    EXPECT_EQ(Text(d.m_editFiller), "FF");
+    wxTEST_DIALOG(user::Click(w, IDC_BROWSE_INPUT), ExpectFileDialog(&seen, dir.Touch("in.hex")));
+    EXPECT_EQ(Text(w.m_editFiller), "FF");
 }
 
 TEST(DumpDialogBrowse, OutputDialogSetUpAndPathTaken)
@@ -129,12 +130,13 @@ TEST(DumpDialogBrowse, OutputDialogSetUpAndPathTaken)
     CurrentDirectoryScope cwd;
     OpenDialog dialog;
     dialog->m_bSameAsInput = 0;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
     TempDir dir;
     ASSERT_EQ(chdir(dir.Path().c_str()), 0);
     const std::string output = dir.Path() + "/dump.txt";
     FileDialogSeen seen;
-    wxTEST_DIALOG(user::Click(d, IDC_BROWSE_OUTPUT), ExpectFileDialog(&seen, output));
+    wxTEST_DIALOG(user::Click(w, IDC_BROWSE_OUTPUT), ExpectFileDialog(&seen, output));
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.wildcard, "Text File (*.txt)|*.txt|全てのファイル (*.*)|*");
     EXPECT_EQ(seen.fileName, "");
@@ -144,7 +146,7 @@ TEST(DumpDialogBrowse, OutputDialogSetUpAndPathTaken)
     EXPECT_EQ(seen.style & wxFD_CHANGE_DIR, 0);
     EXPECT_EQ(d.m_strOutputFile, output);
     EXPECT_EQ(d.m_strBrowsedOutput, output);
-    EXPECT_EQ(Text(d.m_editOutput), output);
+    EXPECT_EQ(Text(w.m_editOutput), output);
 }
 
 struct SaveCase {
@@ -175,14 +177,15 @@ TEST(DumpDialogBrowse, OutputNameGetsTheDefaultExtension)
             dir.Touch(c.existing);
         OpenDialog dialog;
         dialog->m_bSameAsInput = 0;
-        CDumpDialog& d = dialog.Init();
+        DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
         FileDialogSeen seen;
-        wxTEST_DIALOG(user::Click(d, IDC_BROWSE_OUTPUT),
+        wxTEST_DIALOG(user::Click(w, IDC_BROWSE_OUTPUT),
                       ExpectFileDialog(&seen, dir.Path() + "/" + c.chosen));
         const std::string taken = dir.Path() + "/" + c.taken;
         EXPECT_EQ(d.m_strOutputFile, taken);
         EXPECT_EQ(d.m_strBrowsedOutput, c.browsed ? taken : "");
-        EXPECT_EQ(Text(d.m_editOutput), taken);
+        EXPECT_EQ(Text(w.m_editOutput), taken);
     }
 }
 
@@ -197,16 +200,17 @@ TEST(DumpDialogBrowse, CancelChangesNothing)
         dialog->m_bSameAsInput = 0;
         dialog->m_strInputFile = "/old.mot";
         dialog->m_strOutputFile = dialog->m_strBrowsedOutput = "/old.txt";
-        CDumpDialog& d = dialog.Init();
-        user::Type(d.m_editInput, "/typed.mot");
+        DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
+        user::Type(w.m_editInput, "/typed.mot");
         FileDialogSeen seen;
-        wxTEST_DIALOG(user::Click(d, button), ExpectFileDialog(&seen, "/new", wxID_CANCEL));
+        wxTEST_DIALOG(user::Click(w, button), ExpectFileDialog(&seen, "/new", wxID_CANCEL));
         EXPECT_TRUE(seen.shown);
         EXPECT_EQ(d.m_strInputFile, "/old.mot");
         EXPECT_EQ(d.m_strOutputFile, "/old.txt");
         EXPECT_EQ(d.m_strBrowsedOutput, "/old.txt");
         // Cancel shows nothing again: the typed text stays.
-        EXPECT_EQ(Text(d.m_editInput), "/typed.mot");
+        EXPECT_EQ(Text(w.m_editInput), "/typed.mot");
         EXPECT_EQ(CurrentDirectoryScope::Now(), before);
     }
 }
@@ -233,9 +237,10 @@ TEST(DumpDialogBrowse, AcceptedAsItOpensTakesNoName)
         dialog->m_bSameAsInput = 0;
         dialog->m_strInputFile = "/old.mot";
         dialog->m_strOutputFile = "/old.txt";
-        CDumpDialog& d = dialog.Init();
+        DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
         FileDialogSeen seen;
-        wxTEST_DIALOG(user::Click(d, c.button), ExpectFileDialog(&seen, ""));
+        wxTEST_DIALOG(user::Click(w, c.button), ExpectFileDialog(&seen, ""));
         ASSERT_TRUE(seen.shown);
         EXPECT_EQ(d.m_strInputFile, "/old.mot");
         EXPECT_EQ(d.m_strOutputFile, "/old.txt");
@@ -268,10 +273,11 @@ TEST(DumpDialogBrowse, TypedPatternShowsItsFilesAndIsNotTaken)
         const std::string chosen = dir.Touch(std::string("sub/") + c.chosen);
         OpenDialog dialog;
         dialog->m_bSameAsInput = 0;
-        CDumpDialog& d = dialog.Init();
+        DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
         FileDialogSeen typed;
         FileDialogSeen again;
-        wxTEST_DIALOG(user::Click(d, c.button),
+        wxTEST_DIALOG(user::Click(w, c.button),
                       ExpectFileDialog(&typed, sub + "/" + c.pattern),
                       ExpectFileDialog(&again, chosen));
         ASSERT_TRUE(again.shown) << "the dialog did not open again";
@@ -296,20 +302,20 @@ TEST(DumpDialogBrowse, TheChosenFilesFolderBecomesTheCurrentDirectory)
     ASSERT_EQ(chdir(dir.Path().c_str()), 0);
     OpenDialog dialog;
     dialog->m_bSameAsInput = 0;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
 
     FileDialogSeen first;
-    wxTEST_DIALOG(user::Click(d, IDC_BROWSE_INPUT), ExpectFileDialog(&first, input));
+    wxTEST_DIALOG(user::Click(w, IDC_BROWSE_INPUT), ExpectFileDialog(&first, input));
     EXPECT_EQ(first.directory, dir.Path());
     EXPECT_EQ(CurrentDirectoryScope::Now(), loads);
 
     FileDialogSeen second;
-    wxTEST_DIALOG(user::Click(d, IDC_BROWSE_OUTPUT), ExpectFileDialog(&second, dumps + "/prog.txt"));
+    wxTEST_DIALOG(user::Click(w, IDC_BROWSE_OUTPUT), ExpectFileDialog(&second, dumps + "/prog.txt"));
     EXPECT_EQ(second.directory, loads);
     EXPECT_EQ(CurrentDirectoryScope::Now(), dumps);
 
     FileDialogSeen third;
-    wxTEST_DIALOG(user::Click(d, IDC_BROWSE_INPUT), ExpectFileDialog(&third, "", wxID_CANCEL));
+    wxTEST_DIALOG(user::Click(w, IDC_BROWSE_INPUT), ExpectFileDialog(&third, "", wxID_CANCEL));
     EXPECT_EQ(third.directory, dumps);
 }
 

@@ -1,5 +1,6 @@
-// Values and controls of the main dialog: what the window shows on opening,
-// and where the two copies meet (ShowValues, TakeValues, the handlers).
+// The main dialog on the toolkit's controls: what the window shows on
+// opening, and where values and controls meet (ShowValues, TakeValues, the
+// handlers) through real events. The logic alone: CDumpDialogLogicTest.cpp.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -35,7 +36,7 @@ struct EditState {
 TEST(DumpDialogFirstStart, EditsShowTheDefaults)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
     const std::vector<EditState> expected = {
         {"input", IDC_INPUT, "", true},
         {"extension", IDC_OUTPUT_EXT, "txt", true},
@@ -52,7 +53,7 @@ TEST(DumpDialogFirstStart, EditsShowTheDefaults)
         {"H05", IDC_H05_FORMAT, "Start Linear Address Record : %04X", true},
     };
     for (const EditState& e : expected) {
-        auto* edit = dynamic_cast<wxTextCtrl*>(d.FindWindow(e.id));
+        auto* edit = dynamic_cast<wxTextCtrl*>(w.FindWindow(e.id));
         ASSERT_NE(edit, nullptr) << e.name;
         EXPECT_EQ(Text(edit), e.text) << e.name;
         EXPECT_EQ(edit->IsEnabled(), e.enabled) << e.name;
@@ -62,23 +63,23 @@ TEST(DumpDialogFirstStart, EditsShowTheDefaults)
 TEST(DumpDialogFirstStart, ChecksButtonsAndPresetList)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
-    EXPECT_TRUE(d.m_checkSameAsInput->GetValue());
-    EXPECT_FALSE(d.m_checkOpenOutput->GetValue());
-    EXPECT_FALSE(d.m_checkSort->GetValue());
-    EXPECT_FALSE(d.m_btnBrowseOutput->IsEnabled());
-    EXPECT_EQ(d.m_comboFormat->GetSelection(), 0);
-    ASSERT_EQ(d.m_comboFormat->GetCount(), unsigned(kFormatPresetCount));
+    DumpDialogWindow& w = dialog.Init();
+    EXPECT_TRUE(w.m_checkSameAsInput->GetValue());
+    EXPECT_FALSE(w.m_checkOpenOutput->GetValue());
+    EXPECT_FALSE(w.m_checkSort->GetValue());
+    EXPECT_FALSE(w.m_btnBrowseOutput->IsEnabled());
+    EXPECT_EQ(w.m_comboFormat->GetSelection(), 0);
+    ASSERT_EQ(w.m_comboFormat->GetCount(), unsigned(kFormatPresetCount));
     for (int row = 0; row < kFormatPresetCount; ++row)
-        EXPECT_EQ(Utf8(d.m_comboFormat->GetString(row)), g_formatPresets[row].pszDescription);
+        EXPECT_EQ(Utf8(w.m_comboFormat->GetString(row)), g_formatPresets[row].pszDescription);
 }
 
 TEST(DumpDialogFirstStart, ReopeningDoesNotRepeatThePresets)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
-    d.InitDialog();
-    EXPECT_EQ(d.m_comboFormat->GetCount(), unsigned(kFormatPresetCount));
+    DumpDialogWindow& w = dialog.Init();
+    w.InitDialog();
+    EXPECT_EQ(w.m_comboFormat->GetCount(), unsigned(kFormatPresetCount));
 }
 
 struct TemplateControl {
@@ -132,9 +133,9 @@ TEST(DumpDialogTemplate, ControlsInTemplateOrderWithTheirTexts)
         {IDC_H05_FORMAT, "wxTextCtrl", nullptr},
     };
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
-    EXPECT_EQ(Utf8(d.GetTitle()), "Trelk Dump");
-    const wxWindowList& children = d.GetChildren();
+    DumpDialogWindow& w = dialog.Init();
+    EXPECT_EQ(Utf8(w.GetTitle()), "Trelk Dump");
+    const wxWindowList& children = w.GetChildren();
     ASSERT_EQ(children.size(), expected.size());
     size_t i = 0;
     for (const wxWindow* child : children) {
@@ -151,14 +152,14 @@ TEST(DumpDialogTemplate, ControlsInTemplateOrderWithTheirTexts)
                                   : child->GetLabel();
         EXPECT_EQ(Utf8(text), e.text);
     }
-    EXPECT_FALSE(d.FindWindow(IDC_FALSE_DEFAULT)->IsShown());
-    EXPECT_EQ(d.GetDefaultItem(), d.FindWindow(IDC_FALSE_DEFAULT));
+    EXPECT_FALSE(w.FindWindow(IDC_FALSE_DEFAULT)->IsShown());
+    EXPECT_EQ(w.GetDefaultItem(), w.FindWindow(IDC_FALSE_DEFAULT));
 }
 
 TEST(DumpDialogTemplate, NoMinimiseMaximiseOrResize)
 {
     OpenDialog dialog;
-    const long style = dialog->GetWindowStyleFlag();
+    const long style = dialog.Window().GetWindowStyleFlag();
     EXPECT_EQ(style & (wxMINIMIZE_BOX | wxMAXIMIZE_BOX | wxRESIZE_BORDER), 0);
     EXPECT_NE(style & wxCLOSE_BOX, 0);
 }
@@ -170,48 +171,52 @@ TEST(DumpDialogPresets, SelectingARowShowsItsFormat)
     for (int row = 0; row < kFormatPresetCount; ++row) {
         SCOPED_TRACE(testing::Message() << "row " << row);
         OpenDialog dialog;
-        CDumpDialog& d = dialog.Init();
-        user::Select(d.m_comboFormat, row);
+        DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
+        user::Select(w.m_comboFormat, row);
         EXPECT_EQ(d.m_nFormatPreset, row);
         const bool custom = row == kFormatPresetCount - 1;
-        EXPECT_EQ(Text(d.m_editFormat), custom ? kRow0Format : g_formatPresets[row].pszFormat);
-        EXPECT_EQ(d.m_editFormat->IsEnabled(), custom);
+        EXPECT_EQ(Text(w.m_editFormat), custom ? kRow0Format : g_formatPresets[row].pszFormat);
+        EXPECT_EQ(w.m_editFormat->IsEnabled(), custom);
     }
 }
 
 TEST(DumpDialogPresets, TypedCustomFormatWithoutARunIsLost)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
-    user::Select(d.m_comboFormat, 16);
-    user::Type(d.m_editFormat, "%08X: mine");
-    user::Select(d.m_comboFormat, 3);
-    EXPECT_EQ(Text(d.m_editFormat), kRow3Format);
-    user::Select(d.m_comboFormat, 16);
-    EXPECT_EQ(Text(d.m_editFormat), kRow0Format);
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
+    user::Select(w.m_comboFormat, 16);
+    user::Type(w.m_editFormat, "%08X: mine");
+    user::Select(w.m_comboFormat, 3);
+    EXPECT_EQ(Text(w.m_editFormat), kRow3Format);
+    user::Select(w.m_comboFormat, 16);
+    EXPECT_EQ(Text(w.m_editFormat), kRow0Format);
     EXPECT_EQ(d.m_strCustomFormat, kRow0Format);
 }
 
 TEST(DumpDialogPresets, CustomFormatTakenByARunIsKept)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
-    user::Select(d.m_comboFormat, 16);
-    user::Type(d.m_editFormat, "%08X: mine");
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
+    user::Select(w.m_comboFormat, 16);
+    user::Type(w.m_editFormat, "%08X: mine");
     d.TakeValues();
     EXPECT_EQ(d.m_strCustomFormat, "%08X: mine");
     EXPECT_EQ(d.m_strLineFormat, "%08X: mine");
-    user::Select(d.m_comboFormat, 5);
-    user::Select(d.m_comboFormat, 16);
-    EXPECT_EQ(Text(d.m_editFormat), "%08X: mine");
+    user::Select(w.m_comboFormat, 5);
+    user::Select(w.m_comboFormat, 16);
+    EXPECT_EQ(Text(w.m_editFormat), "%08X: mine");
 }
 
 TEST(DumpDialogPresets, RunUnderAPresetTakesItsFormatButKeepsTheCustomOne)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
     d.m_strCustomFormat = "%08X: mine";
-    user::Select(d.m_comboFormat, 3);
+    user::Select(w.m_comboFormat, 3);
     d.TakeValues();
     EXPECT_EQ(d.m_nFormatPreset, 3);
     EXPECT_EQ(d.m_strLineFormat, kRow3Format);
@@ -225,10 +230,11 @@ TEST(DumpDialogPresets, StoredIndexOutsideTheTableShowsRowZero)
         SCOPED_TRACE(testing::Message() << "index " << index);
         OpenDialog dialog;
         dialog->m_nFormatPreset = index;
-        CDumpDialog& d = dialog.Init();
-        EXPECT_EQ(d.m_comboFormat->GetSelection(), 0);
-        EXPECT_EQ(Text(d.m_editFormat), kRow0Format);
-        EXPECT_FALSE(d.m_editFormat->IsEnabled());
+        DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
+        EXPECT_EQ(w.m_comboFormat->GetSelection(), 0);
+        EXPECT_EQ(Text(w.m_editFormat), kRow0Format);
+        EXPECT_FALSE(w.m_editFormat->IsEnabled());
         d.TakeValues();
         EXPECT_EQ(d.m_nFormatPreset, 0);
         EXPECT_EQ(d.m_strLineFormat, kRow0Format);
@@ -238,71 +244,76 @@ TEST(DumpDialogPresets, StoredIndexOutsideTheTableShowsRowZero)
 TEST(DumpDialogShowValues, TypedTextIsReplacedByTheTakenValues)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
     d.m_strInputFile = "/work/taken.mot";
     d.ShowValues();
-    user::Type(d.m_editInput, "/work/typed.mot");
-    user::Type(d.m_editFiller, "00");
-    user::Type(d.m_editS0, "typed");
-    d.m_checkSort->SetValue(true);
-    user::Select(d.m_comboFormat, 2);
-    EXPECT_EQ(Text(d.m_editInput), "/work/taken.mot");
-    EXPECT_EQ(Text(d.m_editFiller), "FF");
-    EXPECT_EQ(Text(d.m_editS0), "Header Information : \"%s\"");
-    EXPECT_FALSE(d.m_checkSort->GetValue());
+    user::Type(w.m_editInput, "/work/typed.mot");
+    user::Type(w.m_editFiller, "00");
+    user::Type(w.m_editS0, "typed");
+    w.m_checkSort->SetValue(true);
+    user::Select(w.m_comboFormat, 2);
+    EXPECT_EQ(Text(w.m_editInput), "/work/taken.mot");
+    EXPECT_EQ(Text(w.m_editFiller), "FF");
+    EXPECT_EQ(Text(w.m_editS0), "Header Information : \"%s\"");
+    EXPECT_FALSE(w.m_checkSort->GetValue());
     EXPECT_EQ(d.m_strInputFile, "/work/taken.mot");
 }
 
 TEST(DumpDialogShowValues, UnicodePathsSurviveTheControls)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
     const std::string path = "/work/データ/ﾌｧｲﾙ.mot";
-    user::Type(d.m_editInput, path);
+    user::Type(w.m_editInput, path);
     d.TakeValues();
     EXPECT_EQ(d.m_strInputFile, path);
     d.ShowValues();
-    EXPECT_EQ(Text(d.m_editInput), path);
+    EXPECT_EQ(Text(w.m_editInput), path);
 }
 
 TEST(DumpDialogOutputName, ClearingSameAsInputShowsTheDerivedName)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
     // What a run with 1013 ticked leaves behind.
     d.m_strOutputFile = "/work/prog.txt";
     d.ShowValues();
-    EXPECT_EQ(Text(d.m_editOutput), "");
-    user::Toggle(d.m_checkSameAsInput);
+    EXPECT_EQ(Text(w.m_editOutput), "");
+    user::Toggle(w.m_checkSameAsInput);
     EXPECT_EQ(d.m_bSameAsInput, 0);
-    EXPECT_EQ(Text(d.m_editOutput), "/work/prog.txt");
-    EXPECT_TRUE(d.m_editOutput->IsEnabled());
-    EXPECT_TRUE(d.m_btnBrowseOutput->IsEnabled());
-    EXPECT_EQ(Text(d.m_editOutputExt), "");
-    EXPECT_FALSE(d.m_editOutputExt->IsEnabled());
+    EXPECT_EQ(Text(w.m_editOutput), "/work/prog.txt");
+    EXPECT_TRUE(w.m_editOutput->IsEnabled());
+    EXPECT_TRUE(w.m_btnBrowseOutput->IsEnabled());
+    EXPECT_EQ(Text(w.m_editOutputExt), "");
+    EXPECT_FALSE(w.m_editOutputExt->IsEnabled());
 }
 
 TEST(DumpDialogOutputName, TickingSameAsInputForgetsTheBrowsedOutput)
 {
     OpenDialog dialog;
     dialog->m_bSameAsInput = 0;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
     d.m_strBrowsedOutput = d.m_strOutputFile = "/work/out.txt";
-    user::Toggle(d.m_checkSameAsInput);
+    user::Toggle(w.m_checkSameAsInput);
     EXPECT_EQ(d.m_bSameAsInput, 1);
     EXPECT_EQ(d.m_strBrowsedOutput, "");
     EXPECT_EQ(d.m_strOutputFile, "/work/out.txt");
-    user::Toggle(d.m_checkSameAsInput);
+    user::Toggle(w.m_checkSameAsInput);
     EXPECT_EQ(d.m_strBrowsedOutput, "");
-    EXPECT_EQ(Text(d.m_editOutput), "/work/out.txt");
+    EXPECT_EQ(Text(w.m_editOutput), "/work/out.txt");
 }
 
 TEST(DumpDialogOutputName, ClearingSameAsInputKeepsTheBrowsedOutput)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
     d.m_strBrowsedOutput = "/work/out.txt";
-    user::Toggle(d.m_checkSameAsInput);
+    user::Toggle(w.m_checkSameAsInput);
     EXPECT_EQ(d.m_strBrowsedOutput, "/work/out.txt");
 }
 
@@ -325,11 +336,12 @@ TEST(DumpDialogTakeValues, SameAsInputDecidesWhichNameIsTaken)
         OpenDialog dialog;
         dialog->m_strOutputFile = "/work/kept.txt";
         dialog->m_bSameAsInput = c.sameAsInput ? 1 : 0;
-        CDumpDialog& d = dialog.Init();
+        DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
         if (c.sameAsInput)
-            user::Type(d.m_editOutputExt, "lst");
+            user::Type(w.m_editOutputExt, "lst");
         else
-            user::Type(d.m_editOutput, "/work/typed.txt");
+            user::Type(w.m_editOutput, "/work/typed.txt");
         d.TakeValues();
         EXPECT_EQ(d.m_strOutputFile, c.outputFile);
         EXPECT_EQ(d.m_strOutputExt, c.outputExt);
@@ -339,17 +351,18 @@ TEST(DumpDialogTakeValues, SameAsInputDecidesWhichNameIsTaken)
 TEST(DumpDialogTakeValues, EveryControlReachesItsValue)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
-    user::Type(d.m_editInput, "/in.hex");
-    d.m_checkOpenOutput->SetValue(true);
-    d.m_checkSort->SetValue(true);
-    user::Type(d.m_editFiller, "a");
-    user::Type(d.m_editGapText, "----");
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
+    user::Type(w.m_editInput, "/in.hex");
+    w.m_checkOpenOutput->SetValue(true);
+    w.m_checkSort->SetValue(true);
+    user::Type(w.m_editFiller, "a");
+    user::Type(w.m_editGapText, "----");
     const std::vector<std::pair<wxTextCtrl*, std::string*>> formats = {
-        {d.m_editS0, &d.m_strS0Format},   {d.m_editS9, &d.m_strS9Format},
-        {d.m_editH01, &d.m_strH01Format}, {d.m_editH02, &d.m_strH02Format},
-        {d.m_editH03, &d.m_strH03Format}, {d.m_editH04, &d.m_strH04Format},
-        {d.m_editH05, &d.m_strH05Format},
+        {w.m_editS0, &d.m_strS0Format},   {w.m_editS9, &d.m_strS9Format},
+        {w.m_editH01, &d.m_strH01Format}, {w.m_editH02, &d.m_strH02Format},
+        {w.m_editH03, &d.m_strH03Format}, {w.m_editH04, &d.m_strH04Format},
+        {w.m_editH05, &d.m_strH05Format},
     };
     for (size_t i = 0; i < formats.size(); ++i)
         user::Type(formats[i].first, "f" + std::to_string(i));
@@ -366,7 +379,8 @@ TEST(DumpDialogTakeValues, EveryControlReachesItsValue)
 TEST(DumpDialogHandlers, DefaultsResetEveryValueAndControl)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
     d.m_strInputFile = "/in.mot";
     d.m_strOutputFile = d.m_strBrowsedOutput = "/out.txt";
     d.m_strOutputExt = "lst";
@@ -378,7 +392,7 @@ TEST(DumpDialogHandlers, DefaultsResetEveryValueAndControl)
     d.m_strFiller = "00";
     d.m_strH03Format = "changed";
     d.ShowValues();
-    user::Click(d, IDC_DEFAULTS);
+    user::Click(w, IDC_DEFAULTS);
     EXPECT_EQ(d.m_strInputFile, "");
     EXPECT_EQ(d.m_strOutputFile, "");
     EXPECT_EQ(d.m_strBrowsedOutput, "");
@@ -391,15 +405,15 @@ TEST(DumpDialogHandlers, DefaultsResetEveryValueAndControl)
     EXPECT_EQ(d.m_strCustomFormat, kRow0Format);
     EXPECT_EQ(d.m_strFiller, "FF");
     EXPECT_EQ(d.m_strH03Format, "Start Segment Address Record : %04X %04X");
-    EXPECT_EQ(Text(d.m_editInput), "");
-    EXPECT_TRUE(d.m_checkSameAsInput->GetValue());
-    EXPECT_FALSE(d.m_checkOpenOutput->GetValue());
-    EXPECT_FALSE(d.m_checkSort->GetValue());
-    EXPECT_EQ(Text(d.m_editOutputExt), "txt");
-    EXPECT_EQ(Text(d.m_editOutput), "");
-    EXPECT_EQ(d.m_comboFormat->GetSelection(), 0);
-    EXPECT_FALSE(d.m_editFormat->IsEnabled());
-    EXPECT_EQ(Text(d.m_editH03), "Start Segment Address Record : %04X %04X");
+    EXPECT_EQ(Text(w.m_editInput), "");
+    EXPECT_TRUE(w.m_checkSameAsInput->GetValue());
+    EXPECT_FALSE(w.m_checkOpenOutput->GetValue());
+    EXPECT_FALSE(w.m_checkSort->GetValue());
+    EXPECT_EQ(Text(w.m_editOutputExt), "txt");
+    EXPECT_EQ(Text(w.m_editOutput), "");
+    EXPECT_EQ(w.m_comboFormat->GetSelection(), 0);
+    EXPECT_FALSE(w.m_editFormat->IsEnabled());
+    EXPECT_EQ(Text(w.m_editH03), "Start Segment Address Record : %04X %04X");
 }
 
 // The values as the settings file would hold them, as bytes.
@@ -433,7 +447,8 @@ std::string GoldenDefaults()
 TEST(DumpDialogHandlers, DefaultsFromAStateWhereEveryValueDiffers)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
     d.m_strInputFile = "/in.mot";
     d.m_bOpenOutput = 1;
     d.m_bSameAsInput = 0;
@@ -458,7 +473,7 @@ TEST(DumpDialogHandlers, DefaultsFromAStateWhereEveryValueDiffers)
     ASSERT_EQ(golden.size(), 416u);
     ASSERT_NE(StoredBytes(d), golden);
 
-    user::Click(d, IDC_DEFAULTS);
+    user::Click(w, IDC_DEFAULTS);
 
     EXPECT_EQ(StoredBytes(d), golden);
     EXPECT_EQ(d.m_strBrowsedOutput, "");
@@ -469,26 +484,28 @@ TEST(DumpDialogHandlers, DefaultsFromAStateWhereEveryValueDiffers)
 TEST(DumpDialogHandlers, ExtensionIsTakenWhenItsEditLosesTheFocus)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
-    user::Type(d.m_editOutputExt, "lst");
-    user::Type(d.m_editInput, "/typed.mot");
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
+    user::Type(w.m_editOutputExt, "lst");
+    user::Type(w.m_editInput, "/typed.mot");
     EXPECT_EQ(d.m_strOutputExt, "txt");
-    user::LeaveFocus(d.m_editOutputExt);
+    user::LeaveFocus(w.m_editOutputExt);
     EXPECT_EQ(d.m_strOutputExt, "lst");
     EXPECT_EQ(d.m_strInputFile, "");
-    EXPECT_EQ(Text(d.m_editInput), "/typed.mot");
+    EXPECT_EQ(Text(w.m_editInput), "/typed.mot");
 }
 
 TEST(DumpDialogHandlers, OpenOutputTakesOnlyItsCheckState)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
-    user::Type(d.m_editInput, "/typed.mot");
-    user::Toggle(d.m_checkOpenOutput);
+    DumpDialogWindow& w = dialog.Init();
+    CDumpDialog& d = dialog.Values();
+    user::Type(w.m_editInput, "/typed.mot");
+    user::Toggle(w.m_checkOpenOutput);
     EXPECT_EQ(d.m_bOpenOutput, 1);
-    EXPECT_EQ(Text(d.m_editInput), "/typed.mot");
+    EXPECT_EQ(Text(w.m_editInput), "/typed.mot");
     EXPECT_EQ(d.m_strInputFile, "");
-    user::Toggle(d.m_checkOpenOutput);
+    user::Toggle(w.m_checkOpenOutput);
     EXPECT_EQ(d.m_bOpenOutput, 0);
 }
 

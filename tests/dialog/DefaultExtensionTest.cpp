@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "DefaultExtension.h"
+#include "BrowseDialog.h"
 
 namespace {
 

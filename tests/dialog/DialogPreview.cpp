@@ -6,8 +6,10 @@
 
 #include <wx/app.h>
 
+#include "AppPaths.h"
 #include "CAboutDialog.h"
 #include "CDumpDialog.h"
+#include "DumpDialogWindow.h"
 
 namespace {
 
@@ -30,14 +32,16 @@ public:
             CAboutDialog box(nullptr);
             box.ShowModal();
         } else {
-            CDumpDialog dialog;
+            const AppPaths paths;
+            CDumpDialog dialog(paths);
             if (custom)
                 dialog.m_nFormatPreset = 16;
             if (!filler.empty())
                 dialog.m_strFiller = filler.utf8_string();
             if (!ext.empty())
                 dialog.m_strOutputExt = ext.utf8_string();
-            dialog.ShowModal();
+            DumpDialogWindow window(dialog);
+            window.ShowModal();
         }
         return false;
     }

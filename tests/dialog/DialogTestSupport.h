@@ -9,12 +9,14 @@
 #include <wx/choice.h>
 #include <wx/textctrl.h>
 
+#include "AppPaths.h"
 #include "CDumpDialog.h"
+#include "DumpDialogWindow.h"
 
 // What a user does to the controls, as the toolkit reports it to the dialog.
 namespace user {
 
-inline void Click(CDumpDialog& dialog, int id)
+inline void Click(wxWindow& dialog, int id)
 {
     wxWindow* button = dialog.FindWindow(id);
     wxCommandEvent event(wxEVT_BUTTON, id);
@@ -91,23 +93,28 @@ private:
     std::string m_path;
 };
 
-// A dialog as it stands after its window opened: combo filled, values shown.
+// A main dialog with its window, as the start-up makes them: the values
+// (CDumpDialog) and the window that shows them, which goes first at the end.
 class OpenDialog {
 public:
-    OpenDialog() : m_dialog(new CDumpDialog) {}
-    ~OpenDialog() { delete m_dialog; }
+    OpenDialog() : m_dialog(m_paths), m_window(new DumpDialogWindow(m_dialog)) {}
+    ~OpenDialog() { delete m_window; }
     OpenDialog(const OpenDialog&) = delete;
     OpenDialog& operator=(const OpenDialog&) = delete;
 
-    CDumpDialog& Init()
+    // The window as it stands after it opened: combo filled, values shown.
+    DumpDialogWindow& Init()
     {
-        m_dialog->InitDialog();
-        return *m_dialog;
+        m_window->InitDialog();
+        return *m_window;
     }
 
-    CDumpDialog& operator*() { return *m_dialog; }
-    CDumpDialog* operator->() { return m_dialog; }
+    DumpDialogWindow& Window() { return *m_window; }
+    CDumpDialog& Values() { return m_dialog; }
+    CDumpDialog* operator->() { return &m_dialog; }
 
 private:
-    CDumpDialog* m_dialog;
+    AppPaths m_paths;
+    CDumpDialog m_dialog;
+    DumpDialogWindow* m_window;
 };

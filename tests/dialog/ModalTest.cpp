@@ -21,9 +21,7 @@
 #include "DialogTestSupport.h"
 #include "ResourceIds.h"
 
-#ifdef __WXGTK__
 #include <gtk/gtk.h>
-#endif
 
 namespace {
 
@@ -84,19 +82,21 @@ void PressKey(int key)
 
 TEST(DumpDialogModal, OpensShowingTheValuesWithFocusOnExecute)
 {
-    CDumpDialog d;
+    OpenDialog dialog;
+    DumpDialogWindow& w = dialog.Window();
+    CDumpDialog& d = dialog.Values();
     d.m_strInputFile = "/loaded.mot";
     d.m_nFormatPreset = 16;
     d.m_strCustomFormat = "%08X custom";
     wxWindow* focus = nullptr;
     std::string input;
     std::string format;
-    const int result = RunModal(d, [&] {
+    const int result = RunModal(w, [&] {
         SettleUntil([&] { return wxWindow::FindFocus() != nullptr; });
         focus = wxWindow::FindFocus();
-        input = Text(d.m_editInput);
-        format = Text(d.m_editFormat);
-        d.EndModal(wxID_CANCEL);
+        input = Text(w.m_editInput);
+        format = Text(w.m_editFormat);
+        w.EndModal(wxID_CANCEL);
     });
     EXPECT_EQ(result, wxID_CANCEL);
     EXPECT_EQ(input, "/loaded.mot");
@@ -107,17 +107,19 @@ TEST(DumpDialogModal, OpensShowingTheValuesWithFocusOnExecute)
 
 TEST(DumpDialogModal, EnterInAnEditDoesNothingEscCloses)
 {
-    CDumpDialog d;
+    OpenDialog dialog;
+    DumpDialogWindow& w = dialog.Window();
+    CDumpDialog& d = dialog.Values();
     bool openAfterEnter = false;
     std::string textAfterEnter;
-    const int result = RunModal(d, [&] {
-        d.m_editInput->SetFocus();
-        SettleUntil([&] { return wxWindow::FindFocus() == d.m_editInput; });
-        d.m_editInput->ChangeValue("/typed.mot");
+    const int result = RunModal(w, [&] {
+        w.m_editInput->SetFocus();
+        SettleUntil([&] { return wxWindow::FindFocus() == w.m_editInput; });
+        w.m_editInput->ChangeValue("/typed.mot");
         PressKey(WXK_RETURN);
         Settle();
-        openAfterEnter = d.IsModal() && d.IsShown();
-        textAfterEnter = Text(d.m_editInput);
+        openAfterEnter = w.IsModal() && w.IsShown();
+        textAfterEnter = Text(w.m_editInput);
         PressKey(WXK_ESCAPE);
     });
     EXPECT_TRUE(openAfterEnter);
@@ -129,10 +131,12 @@ TEST(DumpDialogModal, EnterInAnEditDoesNothingEscCloses)
 
 TEST(DumpDialogModal, ExitButtonClosesWithoutTakingValues)
 {
-    CDumpDialog d;
-    const int result = RunModal(d, [&] {
-        d.m_editFiller->ChangeValue("00");
-        ClickOn(d.FindWindow(IDCANCEL_EXIT));
+    OpenDialog dialog;
+    DumpDialogWindow& w = dialog.Window();
+    CDumpDialog& d = dialog.Values();
+    const int result = RunModal(w, [&] {
+        w.m_editFiller->ChangeValue("00");
+        ClickOn(w.FindWindow(IDCANCEL_EXIT));
     });
     EXPECT_EQ(result, wxID_CANCEL);
     EXPECT_EQ(d.m_strFiller, "FF");
@@ -140,30 +144,32 @@ TEST(DumpDialogModal, ExitButtonClosesWithoutTakingValues)
 
 TEST(DumpDialogModal, CloseBoxCloses)
 {
-    CDumpDialog d;
-    const int result = RunModal(d, [&] { d.Close(); });
+    OpenDialog dialog;
+    DumpDialogWindow& w = dialog.Window();
+    const int result = RunModal(w, [&] { w.Close(); });
     EXPECT_EQ(result, wxID_CANCEL);
 }
 
 TEST(DumpDialogModal, TabOutOfTheExtensionTakesIt)
 {
-    CDumpDialog d;
+    OpenDialog dialog;
+    DumpDialogWindow& w = dialog.Window();
+    CDumpDialog& d = dialog.Values();
     wxWindow* focusAfterTab = nullptr;
-    RunModal(d, [&] {
-        d.m_editOutputExt->SetFocus();
-        SettleUntil([&] { return wxWindow::FindFocus() == d.m_editOutputExt; });
-        d.m_editOutputExt->ChangeValue("lst");
+    RunModal(w, [&] {
+        w.m_editOutputExt->SetFocus();
+        SettleUntil([&] { return wxWindow::FindFocus() == w.m_editOutputExt; });
+        w.m_editOutputExt->ChangeValue("lst");
         PressKey(WXK_TAB);
-        SettleUntil([&] { return wxWindow::FindFocus() != d.m_editOutputExt; });
+        SettleUntil([&] { return wxWindow::FindFocus() != w.m_editOutputExt; });
         focusAfterTab = wxWindow::FindFocus();
-        d.EndModal(wxID_CANCEL);
+        w.EndModal(wxID_CANCEL);
     });
     EXPECT_EQ(d.m_strOutputExt, "lst");
     ASSERT_NE(focusAfterTab, nullptr);
     EXPECT_EQ(focusAfterTab->GetId(), IDC_OPEN_OUTPUT);
 }
 
-#ifdef __WXGTK__
 // The toolkit's file dialog that is open, if any.
 GtkWidget* OpenFileDialog()
 {
@@ -187,7 +193,9 @@ TEST(DumpDialogModal, SaveDialogAcceptedAsItOpensGivesNoFile)
     char pattern[] = "/tmp/trelk_modal_XXXXXX";
     const std::string dir = mkdtemp(pattern);
     ASSERT_EQ(chdir(dir.c_str()), 0);
-    CDumpDialog d;
+    OpenDialog dialog;
+    DumpDialogWindow& w = dialog.Window();
+    CDumpDialog& d = dialog.Values();
     d.m_bSameAsInput = 0;
     d.m_strOutputFile = "/old.txt";
     bool seen = false;
@@ -204,19 +212,18 @@ TEST(DumpDialogModal, SaveDialogAcceptedAsItOpensGivesNoFile)
         else if (ticks == 10)
             gtk_dialog_response(GTK_DIALOG(window), GTK_RESPONSE_CANCEL);
     });
-    RunModal(d, [&] {
+    RunModal(w, [&] {
         answer.Start(100);
-        ClickOn(d.m_btnBrowseOutput);
+        ClickOn(w.m_btnBrowseOutput);
         SettleUntil([&] { return seen && OpenFileDialog() == nullptr; });
         answer.Stop();
-        d.EndModal(wxID_CANCEL);
+        w.EndModal(wxID_CANCEL);
     });
     EXPECT_TRUE(seen) << "the Save dialog did not open";
     EXPECT_EQ(d.m_strOutputFile, "/old.txt");
     EXPECT_EQ(d.m_strBrowsedOutput, "");
     std::filesystem::remove_all(dir);
 }
-#endif
 
 TEST(AboutBoxModal, ClosesWithItsOkButton)
 {
@@ -260,10 +267,10 @@ private:
 TEST(DumpDialogAbout, AboutCommandShowsTheAboutBox)
 {
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
+    DumpDialogWindow& w = dialog.Init();
     AboutSeen seen;
     wxCommandEvent command(wxEVT_MENU, IDM_ABOUTBOX);
-    wxTEST_DIALOG(d.HandleWindowEvent(command), ExpectAboutBox(&seen));
+    wxTEST_DIALOG(w.HandleWindowEvent(command), ExpectAboutBox(&seen));
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.caption, "Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報");
     EXPECT_EQ(seen.texts.rfind("Trelk_Dump Version 1.2\n", 0), 0u) << seen.texts;
@@ -274,16 +281,17 @@ TEST(DumpDialogAbout, AboutCommandShowsTheAboutBox)
 // Right click on the dialog's background, then the menu's only entry.
 TEST(DumpDialogAbout, BackgroundMenuOpensTheAboutBox)
 {
-    CDumpDialog d;
+    OpenDialog dialog;
+    DumpDialogWindow& w = dialog.Window();
     AboutSeen seen;
-    RunModal(d, [&] {
+    RunModal(w, [&] {
         wxTimer chooseEntry;
         chooseEntry.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
             PressKey(WXK_DOWN);
             PressKey(WXK_RETURN);
         });
         // Between the first group box and the buttons: plain background.
-        const wxPoint background = d.ClientToScreen(d.ConvertDialogToPixels(wxPoint(256, 30)));
+        const wxPoint background = w.ClientToScreen(w.ConvertDialogToPixels(wxPoint(256, 30)));
         wxTEST_DIALOG(
             {
                 wxUIActionSimulator sim;
@@ -294,7 +302,7 @@ TEST(DumpDialogAbout, BackgroundMenuOpensTheAboutBox)
                 SettleUntil([&] { return seen.shown; });
             },
             ExpectAboutBox(&seen));
-        d.EndModal(wxID_CANCEL);
+        w.EndModal(wxID_CANCEL);
     });
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.caption, "Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報");
@@ -322,10 +330,11 @@ TEST(DumpDialogAbout, MenuKeysOpenTheAboutBox)
     };
     for (const MenuKeyCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CDumpDialog d;
+        OpenDialog dialog;
+        DumpDialogWindow& w = dialog.Window();
         AboutSeen seen;
-        RunModal(d, [&] {
-            wxWindow* focus = d.FindWindow(c.focus);
+        RunModal(w, [&] {
+            wxWindow* focus = w.FindWindow(c.focus);
             focus->SetFocus();
             SettleUntil([&] { return wxWindow::FindFocus() == focus; });
             wxTimer chooseEntry;
@@ -340,8 +349,8 @@ TEST(DumpDialogAbout, MenuKeysOpenTheAboutBox)
                     SettleUntil([&] { return seen.shown; });
                 },
                 ExpectAboutBox(&seen));
-            if (d.IsModal())
-                d.EndModal(wxID_CANCEL);
+            if (w.IsModal())
+                w.EndModal(wxID_CANCEL);
         });
         EXPECT_TRUE(seen.shown);
     }
@@ -350,14 +359,14 @@ TEST(DumpDialogAbout, MenuKeysOpenTheAboutBox)
 TEST(DumpDialogAbout, MenuGetsTheEntryLastAfterASeparator)
 {
     wxMenu empty;
-    CDumpDialog::AppendAboutEntry(empty);
+    DumpDialogWindow::AppendAboutEntry(empty);
     ASSERT_EQ(empty.GetMenuItemCount(), 1u);
     EXPECT_EQ(empty.FindItemByPosition(0)->GetId(), IDM_ABOUTBOX);
     EXPECT_EQ(Utf8(empty.FindItemByPosition(0)->GetItemLabel()), "Trelk_Dump のﾊﾞｰｼﾞｮﾝ情報(&A)...");
 
     wxMenu withEntries;
     withEntries.Append(wxID_CLOSE, "Close");
-    CDumpDialog::AppendAboutEntry(withEntries);
+    DumpDialogWindow::AppendAboutEntry(withEntries);
     ASSERT_EQ(withEntries.GetMenuItemCount(), 3u);
     EXPECT_TRUE(withEntries.FindItemByPosition(1)->IsSeparator());
     EXPECT_EQ(withEntries.FindItemByPosition(2)->GetId(), IDM_ABOUTBOX);

@@ -9,17 +9,13 @@
 
 #include "DialogTestSupport.h"
 
-#ifdef __WXGTK__
 #include <gtk/gtk.h>
-#endif
 
 namespace {
 
-#ifdef __WXGTK__
-
 struct FitCase {
     const char* name;
-    wxTextCtrl* CDumpDialog::*edit;
+    wxTextCtrl* DumpDialogWindow::*edit;
     std::vector<std::string> texts;
 };
 
@@ -41,28 +37,26 @@ int TextAreaWidth(GtkEntry* entry)
 TEST(NarrowEdits, TheirTextFitsInside)
 {
     const std::vector<FitCase> cases = {
-        {"filler 1017", &CDumpDialog::m_editFiller, {"FF", "00", "0G", "8D"}},
-        {"extension 1006", &CDumpDialog::m_editOutputExt, {"txt", "srec", "html", "dump"}},
+        {"filler 1017", &DumpDialogWindow::m_editFiller, {"FF", "00", "0G", "8D"}},
+        {"extension 1006", &DumpDialogWindow::m_editOutputExt, {"txt", "srec", "html", "dump"}},
     };
     OpenDialog dialog;
-    CDumpDialog& d = dialog.Init();
-    d.Show();
+    DumpDialogWindow& w = dialog.Init();
+    w.Show();
     for (int i = 0; i < 300 && gtk_widget_get_allocated_width(
-                                  static_cast<GtkWidget*>(d.m_editFiller->GetHandle())) <= 1; ++i) {
+                                  static_cast<GtkWidget*>(w.m_editFiller->GetHandle())) <= 1; ++i) {
         wxMilliSleep(10);
         wxYield();
     }
     for (const FitCase& c : cases) {
-        wxTextCtrl* edit = d.*c.edit;
+        wxTextCtrl* edit = w.*c.edit;
         auto* entry = GTK_ENTRY(edit->GetHandle());
         for (const std::string& text : c.texts) {
             edit->ChangeValue(wxString::FromUTF8(text));
             EXPECT_LE(TextWidth(entry), TextAreaWidth(entry)) << c.name << ": " << text;
         }
     }
-    d.Hide();
+    w.Hide();
 }
-
-#endif
 
 }  // namespace

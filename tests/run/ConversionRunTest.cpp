@@ -10,11 +10,11 @@
 
 #include <unistd.h>
 
+#include "AppPaths.h"
 #include "ConversionRun.h"
 #include "DumpValues.h"
 #include "FakeRunPlatform.h"
 #include "ParameterFile.h"
-#include "RunContext.h"
 #include "RunTestFiles.h"
 
 namespace fs = std::filesystem;
@@ -44,7 +44,7 @@ class RunFixture : public testing::Test {
 protected:
     RunFixture()
     {
-        m_context = {m_dir.Path(), "user"};
+        m_paths = {m_dir.Path(), "user"};
         WriteFile(m_dir / "in.mot", kSRecordInput);
         WriteFile(m_dir / "out.txt", kOldOutput);
         m_values.m_strInputFile = m_dir / "in.mot";
@@ -52,12 +52,12 @@ protected:
         m_values.m_bSameAsInput = 0;
     }
 
-    bool Run() { return ConversionRun(m_values, m_context, m_platform).Execute(); }
+    bool Run() { return ConversionRun(m_values, m_paths, m_platform).Execute(); }
 
     std::string ParameterPath() const { return m_dir / "user.prm"; }
 
     RunTempDir m_dir;
-    RunContext m_context;
+    AppPaths m_paths;
     DumpValues m_values;
     FakeRunPlatform m_platform;
 };
@@ -376,9 +376,9 @@ INSTANTIATE_TEST_SUITE_P(Kinds, CommandTest, testing::Values(
 
 TEST_F(RunFixture, PathsThatNeedQuotingAreQuoted)
 {
-    m_context.m_strStartDir = m_dir / "start dir";
-    m_context.m_strUserName = "o'neil";
-    fs::create_directory(m_context.m_strStartDir);
+    m_paths.m_strStartDir = m_dir / "start dir";
+    m_paths.m_strUserName = "o'neil";
+    fs::create_directory(m_paths.m_strStartDir);
     WriteFile(m_dir / "in $x.mot", kSRecordInput);
     m_values.m_strInputFile = m_dir / "in $x.mot";
     m_values.m_strBrowsedOutput = m_values.m_strOutputFile;

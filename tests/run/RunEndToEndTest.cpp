@@ -16,10 +16,11 @@
 #include <wx/testing.h>
 #include <wx/textctrl.h>
 
+#include "AppPaths.h"
 #include "CDumpDialog.h"
 #include "ConversionRun.h"
+#include "DumpDialogWindow.h"
 #include "DumpValues.h"
-#include "RunContext.h"
 #include "RunTestFiles.h"
 #include "WxRunPlatform.h"
 
@@ -135,7 +136,7 @@ TEST_P(EndToEndTest, WritesTheDumpAndTheParameterFile)
 {
     const auto& [kind, naming] = GetParam();
     const StartDirectory start(naming.dirName);
-    const RunContext context{start.Path(), naming.userName};
+    const AppPaths paths{start.Path(), naming.userName};
     DumpValues values;
     values.m_strInputFile = start / (naming.fileName + ".mot");
     values.m_strOutputExt = "lst";
@@ -146,7 +147,7 @@ TEST_P(EndToEndTest, WritesTheDumpAndTheParameterFile)
     fs::current_path(start.Path());  // where an injected relative command would leave its mark
     NoOpenPlatform platform;
 
-    const bool completed = ConversionRun(values, context, platform).Execute();
+    const bool completed = ConversionRun(values, paths, platform).Execute();
 
     fs::current_path(cwd);
     ASSERT_TRUE(completed);
@@ -295,26 +296,29 @@ INSTANTIATE_TEST_SUITE_P(Boxes, MessageBoxTest, testing::Values(
 // The dialog as the user sees it, with its start-up directory.
 class DialogRun {
 public:
-    explicit DialogRun(const StartDirectory& start) : m_dialog(new CDumpDialog)
+    explicit DialogRun(const StartDirectory& start)
+        : m_paths{start.Path(), "user"}, m_dialog(m_paths), m_window(new DumpDialogWindow(m_dialog))
     {
-        m_dialog->m_runContext = {start.Path(), "user"};
-        m_dialog->InitDialog();
+        m_window->InitDialog();
     }
-    ~DialogRun() { m_dialog->Destroy(); }
+    ~DialogRun() { delete m_window; }
     DialogRun(const DialogRun&) = delete;
     DialogRun& operator=(const DialogRun&) = delete;
 
-    CDumpDialog* operator->() { return m_dialog; }
+    DumpDialogWindow* operator->() { return m_window; }
+    CDumpDialog& Values() { return m_dialog; }
 
     void ClickExecute()
     {
         wxCommandEvent event(wxEVT_BUTTON, 1008);
-        event.SetEventObject(m_dialog->FindWindow(1008));
-        m_dialog->FindWindow(1008)->HandleWindowEvent(event);
+        event.SetEventObject(m_window->FindWindow(1008));
+        m_window->FindWindow(1008)->HandleWindowEvent(event);
     }
 
 private:
-    CDumpDialog* m_dialog;
+    AppPaths m_paths;
+    CDumpDialog m_dialog;
+    DumpDialogWindow* m_window;
 };
 
 std::string EditText(const wxTextCtrl* edit) { return std::string(edit->GetValue().utf8_str()); }
@@ -329,7 +333,7 @@ TEST(DialogExecute, CompletedRunShowsTheValuesAgain)
 
     dialog.ClickExecute();
 
-    EXPECT_EQ(dialog->m_strOutputFile, start / "prog.txt");
+    EXPECT_EQ(dialog.Values().m_strOutputFile, start / "prog.txt");
     EXPECT_EQ(EditText(dialog->m_editFiller), "0F");
     const std::string dump = ReadFile(start / "prog.txt").value_or("");
     EXPECT_NE(dump.find("00001000 : 0F0F0F0F 0F414243 440F0F0F 0F0F0F0F : .....ABCD......."),
@@ -356,7 +360,7 @@ TEST(DialogExecute, RelativeInputMeansTheCurrentDirectory)
     dialog.ClickExecute();
 
     fs::current_path(cwd);
-    EXPECT_EQ(dialog->m_strOutputFile, work / "prog.txt");
+    EXPECT_EQ(dialog.Values().m_strOutputFile, work / "prog.txt");
     EXPECT_EQ(ReadFile(work / "prog.txt"), kSRecordDumpSorted);
     EXPECT_TRUE(fs::exists(start / "user.prm"));
     EXPECT_TRUE(fs::exists(start / "user.txt"));
@@ -376,7 +380,7 @@ TEST(DialogExecute, RefusedRunLeavesTheControlsAsTyped)
     wxTEST_DIALOG(dialog.ClickExecute(), ExpectMessage(wxID_OK, shown));
 
     EXPECT_EQ(shown.text, "詰草数値に誤りがあります！");
-    EXPECT_EQ(dialog->m_strFiller, "0G");
+    EXPECT_EQ(dialog.Values().m_strFiller, "0G");
     EXPECT_EQ(EditText(dialog->m_editFiller), "g");
     EXPECT_EQ(ReadFile(start / "prog.txt"), "");
     EXPECT_FALSE(fs::exists(start / "user.prm"));

@@ -9,16 +9,14 @@
 
 #include <sys/stat.h>
 
+#include "AppPaths.h"
+#include "CommandShell.h"
 #include "DerivedOutputName.h"
 #include "DumpValues.h"
+#include "FileAccess.h"
 #include "FillerValue.h"
-#include "FullPath.h"
 #include "ParameterFile.h"
-#include "RunContext.h"
 #include "RunTestFiles.h"
-#include "SameFile.h"
-#include "ShellCommand.h"
-#include "ShellQuote.h"
 
 namespace fs = std::filesystem;
 
@@ -135,7 +133,7 @@ TEST(FullPathTest, ResolvesAgainstTheCurrentDirectory)
         {"../up.mot", parent + "/up.mot"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FullPath(c.path), c.full) << c.path;
+        EXPECT_EQ(FileAccess::FullPath(c.path), c.full) << c.path;
 }
 
 struct FillerCase {
@@ -185,12 +183,27 @@ TEST(SameFileTest, KnowsOneFileUnderTwoNames)
         {"", false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(IsSameFile(dir / "in.mot", c.second), c.same) << c.second;
+        EXPECT_EQ(FileAccess::IsSameFile(dir / "in.mot", c.second), c.same) << c.second;
 }
 
-TEST(ParameterFileTest, NamesTheFileAfterTheUser)
+// Every file the front end makes itself: start-up directory, one separator,
+// user name, dot, extension; nothing adjusted.
+TEST(AppPathsTest, NamesTheUserFiles)
 {
-    EXPECT_EQ(ParameterFile::PathFor(RunContext{"/opt/trelk", "alice"}), "/opt/trelk/alice.prm");
+    const struct {
+        AppPaths paths;
+        std::string extension;
+        std::string file;
+    } cases[] = {
+        {{"/opt/trelk", "alice"}, "prm", "/opt/trelk/alice.prm"},
+        {{"/opt/trelk", "alice"}, "dat", "/opt/trelk/alice.dat"},
+        {{"/opt/trelk", "Trelk_Conv"}, "txt", "/opt/trelk/Trelk_Conv.txt"},
+        {{"/", "bob"}, "dat", "//bob.dat"},
+        {{"/opt/my dir/", "b o b"}, "prm", "/opt/my dir//b o b.prm"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.paths.UserFile(c.extension), c.file);
+    EXPECT_EQ(AppPaths({"/opt/trelk", "alice"}).InStartDir("trelk_conv"), "/opt/trelk/trelk_conv");
 }
 
 TEST(ParameterFileTest, WritesTheTenLinesInOrderWithCrLf)

@@ -4,7 +4,8 @@
 //  - with TRELK_TEST_STOP_IN_SAVE set to "opened" or "written", the process
 //    stops itself (SIGSTOP) at that step of the settings save, so that a
 //    test can kill it there.
-#include "CDumpApp.h"
+#include "WxDumpApp.h"
+#include "WxStartupPlatform.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -12,30 +13,35 @@
 
 namespace {
 
-std::optional<std::string> TestAccountName()
-{
-    const char* name = std::getenv("TRELK_TEST_ACCOUNT_NAME");
-    if (name == nullptr)
-        return std::nullopt;
-    return std::string(name);
-}
-
-class CFakeAccountApp : public CDumpApp {
+class FakeAccountPlatform : public WxStartupPlatform {
 public:
-    CFakeAccountApp() : CDumpApp(TestAccountName) {}
+    std::optional<std::string> AccountName() override
+    {
+        const char* name = std::getenv("TRELK_TEST_ACCOUNT_NAME");
+        if (name == nullptr)
+            return std::nullopt;
+        return std::string(name);
+    }
 
-protected:
-    void OnSaveStep(SaveStep step) override
+    void OnSaveStep(SettingsFile::SaveStep step) override
     {
         const char* stopAt = std::getenv("TRELK_TEST_STOP_IN_SAVE");
         if (stopAt == nullptr)
             return;
-        const char* name = step == SaveStep::Opened ? "opened" : "written";
+        const char* name = step == SettingsFile::SaveStep::Opened ? "opened" : "written";
         if (std::strcmp(stopAt, name) == 0)
             std::raise(SIGSTOP);
     }
 };
 
+class FakeAccountApp : public WxDumpApp {
+protected:
+    std::unique_ptr<StartupPlatform> CreatePlatform() override
+    {
+        return std::make_unique<FakeAccountPlatform>();
+    }
+};
+
 }  // namespace
 
-wxIMPLEMENT_APP(CFakeAccountApp);
+wxIMPLEMENT_APP(FakeAccountApp);

@@ -3,6 +3,7 @@
 #include "AppProcess.h"
 #include "PrivateXServer.h"
 #include "TempDir.h"
+#include "SystemAccountName.h"
 #include "UserName.h"
 #include "XSession.h"
 
@@ -26,6 +27,12 @@ namespace {
 const std::string kMainTitle = "Trelk Dump";
 const std::string kMessageTitle = "Trelk_Dump";
 const std::string kAboutTitle = "Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報";
+
+// The user name the program takes for the account that runs the tests.
+std::string OwnUserName()
+{
+    return LogonUserName(SystemAccountName());
+}
 
 std::string ReadBytes(const std::string& path)
 {
@@ -98,7 +105,7 @@ protected:
         return process;
     }
 
-    std::string SettingsFile() const { return m_start / (LogonUserName() + ".dat"); }
+    std::string SettingsFile() const { return m_start / (OwnUserName() + ".dat"); }
 
     static std::string DefaultSettings() { return ReadBytes(DEFAULT_SETTINGS_FILE); }
 
@@ -289,7 +296,7 @@ TEST_F(StartupProcessTest, ASettingsPathThatIsADirectoryMeansTheDefaults)
     ASSERT_TRUE(status.has_value());
     EXPECT_NE(*status, 0);
     EXPECT_TRUE(IsDirectory(SettingsFile()));
-    EXPECT_EQ(Entries(m_start.Path()), std::set<std::string>{LogonUserName() + ".dat"});
+    EXPECT_EQ(Entries(m_start.Path()), std::set<std::string>{OwnUserName() + ".dat"});
 }
 
 // ------------------------------------------- the save replaces, or keeps
@@ -361,7 +368,7 @@ TEST_P(FullDiskTest, KeepsTheOldFileAndReportsTheWriteError)
     SmallTmpfs tmpfs;
     std::string start = m_start.Path();
     AppProcess::Options options;
-    std::set<std::string> expected = {LogonUserName() + ".dat"};
+    std::set<std::string> expected = {OwnUserName() + ".dat"};
     if (GetParam().disk == Disk::SmallTmpfs) {
         if (!tmpfs.IsMounted())
             GTEST_SKIP() << "cannot mount a tmpfs here: " << tmpfs.WhyNot();
@@ -369,7 +376,7 @@ TEST_P(FullDiskTest, KeepsTheOldFileAndReportsTheWriteError)
     } else {
         options.fileSizeLimit = 200;  // the file needs more than twice that
     }
-    const std::string settings = start + "/" + LogonUserName() + ".dat";
+    const std::string settings = start + "/" + OwnUserName() + ".dat";
     WriteBytes(settings, OldSettings());
     if (GetParam().disk == Disk::SmallTmpfs) {
         tmpfs.Fill("filler");
@@ -458,7 +465,7 @@ bool SomeoneWaitsFor(const std::string& lockFile)
 
 TEST_F(StartupProcessTest, TheLoadWaitsForTheLockAndTheDialogRunsWithoutIt)
 {
-    const std::string lockFile = m_runtime / ("TRELK_DUMP_" + LogonUserName() + "_MUTEX");
+    const std::string lockFile = m_runtime / ("TRELK_DUMP_" + OwnUserName() + "_MUTEX");
     int held = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     ASSERT_GE(held, 0);
     ASSERT_EQ(flock(held, LOCK_EX), 0);
@@ -494,7 +501,7 @@ TEST_F(StartupProcessTest, SecondStartBringsTheFirstForwardAndEnds)
     // From another directory holding a damaged settings file: reading it
     // would show a message instead of ending quietly.
     TempDir elsewhere;
-    const std::string otherFile = elsewhere / (LogonUserName() + ".dat");
+    const std::string otherFile = elsewhere / (OwnUserName() + ".dat");
     WriteBytes(otherFile, "x");
     auto second = Launch(elsewhere.Path());
     EXPECT_EQ(second->WaitForExit(), 0);

@@ -1,15 +1,9 @@
+#include "SystemAccountName.h"
 #include "UserName.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::optional<std::string> g_accountName;
-
-std::optional<std::string> FakeAccountName()
-{
-    return g_accountName;
-}
 
 struct NameCase {
     const char* label;
@@ -26,8 +20,7 @@ class LogonUserNameTest : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(LogonUserNameTest, TakesShortNamesAndFallsBackOtherwise)
 {
-    g_accountName = GetParam().account;
-    EXPECT_EQ(LogonUserName(FakeAccountName), GetParam().expected);
+    EXPECT_EQ(LogonUserName(GetParam().account), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,3 +1,0 @@
-#include "CDumpApp.h"
-
-wxIMPLEMENT_APP(CDumpApp);

@@ -1,0 +1,3 @@
+#include "WxDumpApp.h"
+
+wxIMPLEMENT_APP(WxDumpApp);
