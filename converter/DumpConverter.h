@@ -50,7 +50,6 @@ protected:
     const std::string gapText;
 
 private:
-    void appendAsciiText(const std::int32_t* values, std::size_t count, std::string& text) const;
     void writeFormatted(std::uint32_t address, const std::int32_t* values);
 
     LineReader& input_;
