@@ -6,22 +6,13 @@
 
 namespace {
 
-constexpr std::size_t kOffsetEnd = 7;  // count and offset in positions 1 to 6
 constexpr std::size_t kTypePosition = 8;
 constexpr std::size_t kDataStart = 9;
 
-const HexPattern& offsetPattern()
-{
-    static const HexPattern pattern(":%*2x%4x");
-    return pattern;
-}
-
-const HexPattern& valuePattern(std::size_t valueCount)
-{
-    static const HexPattern one(":%*2x%*4x%*2x%4x");
-    static const HexPattern two(":%*2x%*4x%*2x%4x%4x");
-    return valueCount == 2 ? two : one;
-}
+// Made before main: the offset pattern is applied to every line.
+const HexPattern kOffsetPattern(":%*2x%4x");
+const HexPattern kOneValuePattern(":%*2x%*4x%*2x%4x");
+const HexPattern kTwoValuesPattern(":%*2x%*4x%*2x%4x%4x");
 
 }  // namespace
 
@@ -59,16 +50,10 @@ std::int32_t IntelHexConverter::convert()
     return 0;
 }
 
-// The usual record, count and offset all digits, is read directly;
-// anything else takes the full scan.
 void IntelHexConverter::readOffset(std::string_view line)
 {
-    std::uint32_t count;
-    if (line.size() >= kOffsetEnd && HexScan::readDigits(line.data() + 1, 2, count)
-        && HexScan::readDigits(line.data() + 3, 4, recordAddress_))
-        return;
     std::uint32_t* target = &recordAddress_;
-    offsetPattern().scan(line, &target);
+    kOffsetPattern.scan(line, &target);
 }
 
 // Only the second digit of the type counts: a type field 10 is data.
@@ -91,7 +76,7 @@ void IntelHexConverter::handleAddressRecord(std::string_view line, DataPlacement
 {
     placement.restartAfterAddressRecord();
     std::uint32_t* targets[] = {&firstValue_, &secondValue_};
-    valuePattern(valueCount).scan(line, targets);
+    (valueCount == 2 ? kTwoValuesPattern : kOneValuePattern).scan(line, targets);
     FormatArg args[] = {FormatArg::ofUnsigned(firstValue_), FormatArg::ofUnsigned(secondValue_)};
     writeMessage(format, args, valueCount);
 }

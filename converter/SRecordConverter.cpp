@@ -11,25 +11,18 @@ struct RecordKind {
     std::size_t dataStart;  // also the shortest line that is handled
 };
 
-const RecordKind& dataKind(char type)
-{
-    static const RecordKind kinds[] = {
-        {HexPattern("S1%*2x%4x"), 8},
-        {HexPattern("S2%*2x%6x"), 10},
-        {HexPattern("S3%*2x%8x"), 12},
-    };
-    return kinds[type - '1'];
-}
+// Made before main: looked up for every record without a guard.
+const RecordKind kDataKinds[] = {
+    {HexPattern("S1%*2x%4x"), 8},
+    {HexPattern("S2%*2x%6x"), 10},
+    {HexPattern("S3%*2x%8x"), 12},
+};
 
-const HexPattern& terminationPattern(char type)
-{
-    static const HexPattern patterns[] = {
-        HexPattern("S7%*2x%8x"),
-        HexPattern("S8%*2x%6x"),
-        HexPattern("S9%*2x%4x"),
-    };
-    return patterns[type - '7'];
-}
+const HexPattern kTerminationPatterns[] = {
+    HexPattern("S7%*2x%8x"),
+    HexPattern("S8%*2x%6x"),
+    HexPattern("S9%*2x%4x"),
+};
 
 constexpr std::size_t kHeaderDataStart = 8;
 // The header text keeps this many characters at most. The line's head holds
@@ -73,18 +66,12 @@ void SRecordConverter::handleRecord(std::string_view line, DataPlacement& placem
     if (type == '0') {
         handleHeader(line);
     } else if (type >= '1' && type <= '3') {
-        const RecordKind& kind = dataKind(type);
+        const RecordKind& kind = kDataKinds[type - '1'];
         // A line that ends before its data start holds no record: passed over.
         if (line.size() < kind.dataStart)
             return;
-        // The usual record, count and address all digits, is read directly;
-        // anything else takes the full scan.
-        std::uint32_t count;
-        if (!HexScan::readDigits(line.data() + 2, 2, count)
-            || !HexScan::readDigits(line.data() + 4, kind.dataStart - 4, recordAddress_)) {
-            std::uint32_t* target = &recordAddress_;
-            kind.pattern.scan(line, &target);
-        }
+        std::uint32_t* target = &recordAddress_;
+        kind.pattern.scan(line, &target);
         placement.placeRecord(recordAddress_, line, kind.dataStart);
     } else if (type >= '7' && type <= '9') {
         handleTermination(line, placement);
@@ -113,7 +100,7 @@ void SRecordConverter::handleHeader(std::string_view line)
 void SRecordConverter::handleTermination(std::string_view line, DataPlacement& placement)
 {
     std::uint32_t* target = &startAddress_;
-    terminationPattern(line[1]).scan(line, &target);
+    kTerminationPatterns[line[1] - '7'].scan(line, &target);
     placement.flushPending();
     FormatArg arg = FormatArg::ofUnsigned(startAddress_);
     writeMessage(compiledS9_, &arg, 1);
