@@ -20,6 +20,11 @@ DumpConverter::DumpConverter(std::string lineFormat_, std::int32_t fillerValue_,
     formatted_.resize(compiledLine_.outputBound(&text, 1));
 }
 
+DumpConverter::WorkingData::WorkingData(std::int32_t fillerValue)
+    : ring(kRingSize, fillerValue), line(kLineSize, 0)
+{
+}
+
 void DumpConverter::buildAsciiText(const std::vector<std::int32_t>& values, std::string& text) const
 {
     text.resize(values.size());
@@ -71,13 +76,8 @@ std::uint32_t DumpConverter::flushPartialLine(std::uint32_t address, std::vector
     const std::size_t first = lineStart & 0x3F0;
     std::fill(ring.begin() + (address & 0x3FF), ring.begin() + first + kLineSize, fillerValue);
     std::copy(ring.begin() + first, ring.begin() + first + kLineSize, line.begin());
-    writeValues(lineStart, line.data());
+    writeLine(lineStart, line);
     return lineStart + 16;
-}
-
-void DumpConverter::writeGapText()
-{
-    writePlainText(gapText);
 }
 
 void DumpConverter::writePlainText(std::string_view text)

@@ -1,6 +1,5 @@
 #include "SRecordConverter.h"
 
-#include "DataPlacement.h"
 #include "HexScan.h"
 #include "LineReader.h"
 
@@ -46,7 +45,7 @@ SRecordConverter::SRecordConverter(std::string lineFormat, std::int32_t fillerVa
 
 std::int32_t SRecordConverter::convert()
 {
-    DataPlacement placement(*this, input());
+    WorkingData work(fillerValue);
     // Each line's head: fields are read from it, and a data record reads on
     // to the end of its line.
     std::string_view line;
@@ -54,13 +53,13 @@ std::int32_t SRecordConverter::convert()
         if (line.empty() || line[0] != 'S')
             return 1;  // early stop: the pending line is not written
         if (line.size() >= 2)
-            handleRecord(line, placement);
+            handleRecord(line, work);
     }
-    placement.finish();
+    flushPartialLine(work.nextAddress, work.ring, work.line);  // the pending line, if it holds anything
     return 0;
 }
 
-void SRecordConverter::handleRecord(std::string_view line, DataPlacement& placement)
+void SRecordConverter::handleRecord(std::string_view line, WorkingData& work)
 {
     const char type = line[1];
     if (type == '0') {
@@ -70,11 +69,11 @@ void SRecordConverter::handleRecord(std::string_view line, DataPlacement& placem
         // A line that ends before its data start holds no record: passed over.
         if (line.size() < kind.dataStart)
             return;
-        std::uint32_t* target = &recordAddress_;
+        std::uint32_t* target = &work.recordAddress;
         kind.pattern.scan(line, &target);
-        placement.placeRecord(recordAddress_, line, kind.dataStart);
+        placeRecord(work, line, kind.dataStart);
     } else if (type >= '7' && type <= '9') {
-        handleTermination(line, placement);
+        handleTermination(line, work);
     }
     // S4, S5, S6 and anything else: passed over.
 }
@@ -97,11 +96,11 @@ void SRecordConverter::handleHeader(std::string_view line)
 }
 
 // An unreadable start address keeps the previous one (0 at first).
-void SRecordConverter::handleTermination(std::string_view line, DataPlacement& placement)
+void SRecordConverter::handleTermination(std::string_view line, WorkingData& work)
 {
     std::uint32_t* target = &startAddress_;
     kTerminationPatterns[line[1] - '7'].scan(line, &target);
-    placement.flushPending();
+    work.nextAddress = flushPartialLine(work.nextAddress, work.ring, work.line);
     FormatArg arg = FormatArg::ofUnsigned(startAddress_);
     writeMessage(compiledS9_, &arg, 1);
 }
