@@ -1,5 +1,6 @@
 #include "DumpConverter.h"
 
+#include "ByteGlyphs.h"
 #include "OutputChannel.h"
 
 #include <algorithm>
@@ -12,26 +13,22 @@ DumpConverter::DumpConverter(std::string lineFormat_, std::int32_t fillerValue_,
       input_(input),
       output_(output),
       compiledLine_(lineFormat),
-      plan_(lineFormat)
+      plan_(compiledLine_)
 {
     const std::string blankText(kLineSize, ' ');
     const FormatArg text = FormatArg::ofString(blankText);
     formatted_.resize(compiledLine_.outputBound(&text, 1));
 }
 
-void DumpConverter::buildAsciiText(const std::vector<std::int32_t>& values, std::string& text) const
+DumpConverter::WorkingData::WorkingData(std::int32_t fillerValue)
+    : ring(kRingSize, fillerValue), line(kLineSize, 0)
 {
-    text.clear();
-    appendAsciiText(values.data(), values.size(), text);
 }
 
-// Bytes 0x80 and up never pass: no multi-byte character reaches the column.
-void DumpConverter::appendAsciiText(const std::int32_t* values, std::size_t count, std::string& text) const
+void DumpConverter::buildAsciiText(const std::vector<std::int32_t>& values, std::string& text) const
 {
-    for (std::size_t i = 0; i < count; ++i) {
-        std::int32_t v = values[i];
-        text.push_back(v >= 0x20 && v <= 0x7E ? static_cast<char>(v) : '.');
-    }
+    text.resize(values.size());
+    std::transform(values.begin(), values.end(), text.begin(), ByteGlyphs::textOf);
 }
 
 std::int32_t DumpConverter::writeLine(std::uint32_t address, const std::vector<std::int32_t>& line)
@@ -61,9 +58,8 @@ void DumpConverter::writeFormatted(std::uint32_t address, const std::int32_t* va
     FormatArg args[2 + kLineSize];
     args[0] = FormatArg::ofUnsigned(address);
     for (std::size_t i = 0; i < kLineSize; ++i) {
-        std::int32_t v = values[i];
-        args[1 + i] = FormatArg::ofSigned(v);
-        text[i] = v >= 0x20 && v <= 0x7E ? static_cast<char>(v) : '.';
+        args[1 + i] = FormatArg::ofSigned(values[i]);
+        text[i] = ByteGlyphs::textOf(values[i]);
     }
     args[1 + kLineSize] = FormatArg::ofString(std::string_view(text, kLineSize));
     // The scratch buffer was sized for a line at construction.
@@ -80,13 +76,8 @@ std::uint32_t DumpConverter::flushPartialLine(std::uint32_t address, std::vector
     const std::size_t first = lineStart & 0x3F0;
     std::fill(ring.begin() + (address & 0x3FF), ring.begin() + first + kLineSize, fillerValue);
     std::copy(ring.begin() + first, ring.begin() + first + kLineSize, line.begin());
-    writeValues(lineStart, line.data());
+    writeLine(lineStart, line);
     return lineStart + 16;
-}
-
-void DumpConverter::writeGapText()
-{
-    writePlainText(gapText);
 }
 
 void DumpConverter::writePlainText(std::string_view text)

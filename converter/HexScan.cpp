@@ -1,5 +1,7 @@
 #include "HexScan.h"
 
+#include <cstring>
+
 
 namespace HexScan {
 
@@ -59,6 +61,27 @@ bool scanField(std::string_view text, std::size_t& pos, int width, std::uint32_t
     return true;
 }
 
+bool readDigitsInPieces(const char* chars, std::size_t count, std::uint64_t& value)
+{
+    std::uint64_t result = 0;
+    for (; count >= 8; count -= 8, chars += 8) {
+        std::uint64_t values;
+        if (!decodeFourPairs(loadEight(chars), values))
+            return false;
+        result = result << 32 | fourPairsValue(values);
+    }
+    int any = 0;  // negative once a character is no digit
+    for (std::size_t i = 0; i < count; ++i) {
+        const int digit = digitValue(chars[i]);
+        any |= digit;
+        result = result << 4 | static_cast<std::uint64_t>(digit & 0xF);
+    }
+    if (any < 0)
+        return false;
+    value = result;
+    return true;
+}
+
 }  // namespace HexScan
 
 HexPattern::HexPattern(std::string_view pattern)
@@ -78,80 +101,49 @@ HexPattern::HexPattern(std::string_view pattern)
             width = width * 10 + (pattern[i++] - '0');
         items_.push_back({0, width, stored});  // pattern[i] is the 'x'
     }
-    hasPlainForm_ = true;
-    int storedFields = 0;
-    for (const Item& item : items_) {
-        if (item.literal) {
-            if (plainLength_ != plainPrefix_.size())
-                hasPlainForm_ = false;  // a literal between fields
-            plainPrefix_ += item.literal;
-        }
-        plainLength_ += item.literal ? 1 : static_cast<std::size_t>(item.width);
-        storedFields += item.stored;
-    }
-    if (storedFields > kMaxPlainStored)
-        hasPlainForm_ = false;
+    planPlainForm();
 }
 
-namespace {
-
-// `width` characters that must all be digits.
-bool decodeDigits(const char* at, int width, std::uint32_t& value)
+void HexPattern::planPlainForm()
 {
-    if (width == 8) {  // a 32-bit address
-        std::uint64_t bytes;
-        if (!HexScan::decodeFourPairs(at, bytes))
-            return false;
-        value = static_cast<std::uint32_t>((bytes & 0xFF) << 24 | (bytes >> 16 & 0xFF) << 16
-                                           | (bytes >> 32 & 0xFF) << 8 | bytes >> 48);
-        return true;
+    char prefix[kMaxPlainPrefix] = {};
+    char mask[kMaxPlainPrefix] = {};
+    std::size_t i = 0;
+    for (; i < items_.size() && items_[i].literal; ++i) {
+        if (i == kMaxPlainPrefix)
+            return;
+        prefix[i] = items_[i].literal;
+        mask[i] = '\xFF';
     }
-    std::uint32_t result = 0;
-    for (int i = 0; i < width; ++i) {
-        int digit = HexScan::digitValue(at[i]);
-        if (digit < 0)
-            return false;
-        result = result << 4 | static_cast<std::uint32_t>(digit);
-    }
-    value = result;
-    return true;
-}
-
-}  // namespace
-
-// When every character after the literals is a digit, each field takes
-// exactly its width and no white space, sign or 0x comes into play.
-bool HexPattern::scanPlain(std::string_view line, std::uint32_t* const* targets, int& stored) const
-{
-    if (!hasPlainForm_ || line.size() < plainLength_)
-        return false;
-    const char* at = line.data();
-    for (char literal : plainPrefix_) {
-        if (*at++ != literal)
-            return false;
-    }
-    std::uint32_t values[kMaxPlainStored];
-    int count = 0;
-    for (std::size_t i = plainPrefix_.size(); i < items_.size(); ++i) {
-        const Item& item = items_[i];
-        std::uint32_t value;
-        if (!decodeDigits(at, item.width, value))
-            return false;
-        at += item.width;
+    std::memcpy(&plainPrefixWord_, prefix, sizeof prefix);
+    std::memcpy(&plainPrefixMask_, mask, sizeof mask);
+    plainPrefixSize_ = i;
+    for (std::size_t j = i; j < items_.size(); ++j) {
+        const Item& item = items_[j];
+        if (item.literal || item.width < 1 || item.width > 8)
+            return;  // a literal between fields, or a field of another size
+        plainDigits_ += static_cast<std::size_t>(item.width);
+        if (item.stored && plainStored_ == kMaxPlainStored)
+            return;
         if (item.stored)
-            values[count++] = value;
+            plainFields_[plainStored_++].mask = item.width == 8 ? ~0u : (1u << 4 * item.width) - 1;
     }
-    for (int i = 0; i < count; ++i)
-        *targets[i] = values[i];
-    stored = count;
-    return true;
+    if (plainDigits_ > kMaxPlainDigits || plainPrefixSize_ + plainDigits_ < kMaxPlainPrefix)
+        return;
+    // Each stored field ends where the digits of the fields after it begin.
+    std::size_t after = plainDigits_;
+    int field = 0;
+    for (std::size_t j = i; j < items_.size(); ++j) {
+        after -= static_cast<std::size_t>(items_[j].width);
+        if (items_[j].stored)
+            plainFields_[field++].shift = static_cast<unsigned>(4 * after);
+    }
+    hasPlainForm_ = true;
 }
 
-int HexPattern::scan(std::string_view line, std::uint32_t* const* targets) const
+int HexPattern::scanFull(std::string_view line, std::uint32_t* const* targets) const
 {
     int stored = 0;
-    if (scanPlain(line, targets, stored))
-        return stored;
     std::size_t pos = 0;
     for (const Item& item : items_) {
         if (item.literal) {

@@ -49,18 +49,26 @@ inline bool scanPair(std::string_view text, std::size_t pos, std::int32_t& cell)
     return true;
 }
 
-// Eight characters that are all hexadecimal digits, decoded at once into
-// the four byte values of their pairs: value i in bits 16 i to 16 i + 7.
-// False, with nothing stored, when any of the eight is something else.
-inline bool decodeFourPairs(const char* chars, std::uint64_t& values)
+inline constexpr std::uint64_t kOnes = 0x0101010101010101u;
+
+// Eight characters as one word, the first in the low byte.
+inline std::uint64_t loadEight(const char* chars)
 {
-    constexpr std::uint64_t kOnes = 0x0101010101010101u;
-    constexpr std::uint64_t kHigh = 0x8080808080808080u;
     std::uint64_t x;
     std::memcpy(&x, chars, sizeof x);
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-    x = __builtin_bswap64(x);  // the first character in the low byte
+    x = __builtin_bswap64(x);
 #endif
+    return x;
+}
+
+// Eight characters (loadEight) that are all hexadecimal digits, decoded at
+// once into the four byte values of their pairs: value i in bits 16 i to
+// 16 i + 7. False, with nothing stored, when any of the eight is something
+// else.
+inline bool decodeFourPairs(std::uint64_t x, std::uint64_t& values)
+{
+    constexpr std::uint64_t kHigh = 0x8080808080808080u;
     if (x & kHigh)
         return false;
     // Each byte is below 0x80, so adding 0x80 - L sets its top bit exactly
@@ -77,38 +85,18 @@ inline bool decodeFourPairs(const char* chars, std::uint64_t& values)
     return true;
 }
 
-// A field of `count` characters (at most 8) that are all hexadecimal
-// digits, read as sscanf's "%Nx" reads it; false, with nothing stored, when
-// any is something else (white space, a sign, 0x: the full scan's cases).
-inline bool readDigits(const char* chars, std::size_t count, std::uint32_t& value)
+// The four byte values of decodeFourPairs as one number, the first highest.
+inline std::uint32_t fourPairsValue(std::uint64_t values)
 {
-    if (count == 8) {  // a 32-bit address
-        std::uint64_t bytes;
-        if (!decodeFourPairs(chars, bytes))
-            return false;
-        value = static_cast<std::uint32_t>((bytes & 0xFF) << 24 | (bytes >> 16 & 0xFF) << 16
-                                           | (bytes >> 32 & 0xFF) << 8 | bytes >> 48);
-        return true;
-    }
-    std::uint32_t result = 0;
-    int any = 0;  // negative once a character is no digit
-    for (std::size_t i = 0; i < count; ++i) {
-        const int digit = digitValue(chars[i]);
-        any |= digit;
-        result = result << 4 | static_cast<std::uint32_t>(digit & 0xF);
-    }
-    if (any < 0)
-        return false;
-    value = result;
-    return true;
+    return static_cast<std::uint32_t>((values & 0xFF) << 24 | (values >> 16 & 0xFF) << 16
+                                      | (values >> 32 & 0xFF) << 8 | values >> 48);
 }
 
 #if defined(__SSE2__)
-// Sixteen characters that are all hexadecimal digits, decoded at once into
-// the eight cells of their pairs. False, with nothing stored, otherwise.
-inline bool decodeEightPairs(const char* chars, std::int32_t* cells)
+// Sixteen characters that are all hexadecimal digits, decoded at once: each
+// 16-bit lane holds the byte value of its pair. False otherwise.
+inline bool decodePairLanes(__m128i x, __m128i& lanes)
 {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars));
     // Bytes from 0x80 up compare as negative and fail both ranges.
     const __m128i lower = _mm_or_si128(x, _mm_set1_epi8(0x20));
     const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8('0' - 1)),
@@ -120,14 +108,57 @@ inline bool decodeEightPairs(const char* chars, std::int32_t* cells)
     const __m128i nibbles = _mm_add_epi8(_mm_and_si128(x, _mm_set1_epi8(0x0F)),
                                          _mm_and_si128(letter, _mm_set1_epi8(9)));
     // Each 16-bit lane: its first character's nibble above its second's.
-    const __m128i values = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(nibbles, _mm_set1_epi16(0xFF)), 4),
-                                        _mm_srli_epi16(nibbles, 8));
-    const __m128i zero = _mm_setzero_si128();
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(cells), _mm_unpacklo_epi16(values, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(cells + 4), _mm_unpackhi_epi16(values, zero));
+    lanes = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(nibbles, _mm_set1_epi16(0xFF)), 4),
+                         _mm_srli_epi16(nibbles, 8));
     return true;
 }
+
+// Sixteen characters that are all hexadecimal digits, decoded at once into
+// the eight cells of their pairs. False, with nothing stored, otherwise.
+inline bool decodeEightPairs(const char* chars, std::int32_t* cells)
+{
+    __m128i lanes;
+    if (!decodePairLanes(_mm_loadu_si128(reinterpret_cast<const __m128i*>(chars)), lanes))
+        return false;
+    const __m128i zero = _mm_setzero_si128();
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(cells), _mm_unpacklo_epi16(lanes, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(cells + 4), _mm_unpackhi_epi16(lanes, zero));
+    return true;
+}
+
+// Loaded from kRunMask + 16 - n: 0xFF in the first n bytes.
+inline constexpr signed char kRunMask[32] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 #endif
+
+// readDigits for a run near the end of its text, eight digits at a time and
+// then one by one. Out of line: the usual record's run is read at once, and
+// this one's registers stay out of its way.
+[[gnu::noinline]] bool readDigitsInPieces(const char* chars, std::size_t count, std::uint64_t& value);
+
+// A run of `count` characters (1 to 16) from `pos` on in `text` that are all
+// hexadecimal digits, read as one number: for a field of up to eight, the
+// value that sscanf's "%Nx" reads. False, with nothing stored, when any is
+// something else (white space, a sign, 0x: the full scan's cases).
+inline bool readDigits(std::string_view text, std::size_t pos, std::size_t count, std::uint64_t& value)
+{
+#if defined(__SSE2__)
+    if (text.size() - pos >= 16) {
+        // All at once: the characters after the run read as zeros and are
+        // shifted out.
+        const __m128i keep = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kRunMask + 16 - count));
+        const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + pos));
+        __m128i lanes;
+        if (!decodePairLanes(_mm_or_si128(_mm_and_si128(raw, keep), _mm_andnot_si128(keep, _mm_set1_epi8('0'))),
+                             lanes))
+            return false;
+        std::uint64_t bytes;  // pair values, the first in the lowest byte
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(&bytes), _mm_packus_epi16(lanes, lanes));
+        value = __builtin_bswap64(bytes) >> (4 * (16 - count));
+        return true;
+    }
+#endif
+    return readDigitsInPieces(text.data() + pos, count, value);
+}
 
 // The pair rule over `count` pairs from `pairs` on, into consecutive cells.
 inline void scanPairs(const char* pairs, std::size_t count, std::int32_t* cells)
@@ -137,7 +168,7 @@ inline void scanPairs(const char* pairs, std::size_t count, std::int32_t* cells)
     }
 #endif
     std::uint64_t values;
-    for (; count >= 4 && decodeFourPairs(pairs, values); count -= 4, pairs += 8, cells += 4) {
+    for (; count >= 4 && decodeFourPairs(loadEight(pairs), values); count -= 4, pairs += 8, cells += 4) {
         cells[0] = static_cast<std::int32_t>(values & 0xFF);
         cells[1] = static_cast<std::int32_t>(values >> 16 & 0xFF);
         cells[2] = static_cast<std::int32_t>(values >> 32 & 0xFF);
@@ -158,8 +189,14 @@ public:
 
     // Applies the pattern to the whole line; returns how many fields were
     // stored. Scanning stops at the first mismatch; fields not reached keep
-    // their values.
-    int scan(std::string_view line, std::uint32_t* const* targets) const;
+    // their values. Inline: it runs once per record.
+    [[gnu::always_inline]] int scan(std::string_view line, std::uint32_t* const* targets) const
+    {
+        int stored;
+        if (scanPlain(line, targets, stored))
+            return stored;
+        return scanFull(line, targets);
+    }
 
 private:
     struct Item {
@@ -167,13 +204,49 @@ private:
         int width;
         bool stored;
     };
+    // Where a stored field sits in the digits of the plain form.
+    struct PlainField {
+        unsigned shift;
+        std::uint32_t mask;
+    };
+    static constexpr std::size_t kMaxPlainPrefix = sizeof(std::uint32_t);
+    static constexpr std::size_t kMaxPlainDigits = 16;
     static constexpr int kMaxPlainStored = 4;
-    bool scanPlain(std::string_view line, std::uint32_t* const* targets, int& stored) const;
+
+    // When every character after the literals is a digit, each field takes
+    // exactly its width and no white space, sign or 0x comes into play: the
+    // digits are read as one number and the fields cut from it.
+    bool scanPlain(std::string_view line, std::uint32_t* const* targets, int& stored) const
+    {
+        if (!hasPlainForm_ || line.size() < plainPrefixSize_ + plainDigits_)
+            return false;
+        std::uint32_t head;  // the literals and whatever follows them
+        std::memcpy(&head, line.data(), sizeof head);
+        if ((head & plainPrefixMask_) != plainPrefixWord_)
+            return false;
+        std::uint64_t digits;
+        if (!HexScan::readDigits(line, plainPrefixSize_, plainDigits_, digits))
+            return false;
+        const int count = plainStored_;
+        for (int i = 0; i < count; ++i)
+            *targets[i] = static_cast<std::uint32_t>(digits >> plainFields_[i].shift) & plainFields_[i].mask;
+        stored = count;
+        return true;
+    }
+    // Records with white space, signs or short fields: rare, and out of line
+    // so that the usual record's scan stays small.
+    [[gnu::cold, gnu::noinline]] int scanFull(std::string_view line, std::uint32_t* const* targets) const;
+    void planPlainForm();
 
     std::vector<Item> items_;
-    // The usual record: the leading literals, then fields of digits only,
-    // which sit at fixed places. Patterns of another shape have no plain form.
+    // The usual record's shape: a few literals, then fields of one to eight
+    // digits, sixteen at most, four characters or more in all. Patterns of
+    // another shape have no plain form.
     bool hasPlainForm_ = false;
-    std::string plainPrefix_;
-    std::size_t plainLength_ = 0;
+    std::uint32_t plainPrefixWord_ = 0;  // the literals as the line's first bytes hold them
+    std::uint32_t plainPrefixMask_ = 0;
+    std::size_t plainPrefixSize_ = 0;
+    std::size_t plainDigits_ = 0;
+    PlainField plainFields_[kMaxPlainStored] = {};
+    int plainStored_ = 0;
 };

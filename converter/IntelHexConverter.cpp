@@ -1,27 +1,17 @@
 #include "IntelHexConverter.h"
 
-#include "DataPlacement.h"
 #include "HexScan.h"
 #include "LineReader.h"
 
 namespace {
 
-constexpr std::size_t kOffsetEnd = 7;  // count and offset in positions 1 to 6
 constexpr std::size_t kTypePosition = 8;
 constexpr std::size_t kDataStart = 9;
 
-const HexPattern& offsetPattern()
-{
-    static const HexPattern pattern(":%*2x%4x");
-    return pattern;
-}
-
-const HexPattern& valuePattern(std::size_t valueCount)
-{
-    static const HexPattern one(":%*2x%*4x%*2x%4x");
-    static const HexPattern two(":%*2x%*4x%*2x%4x%4x");
-    return valueCount == 2 ? two : one;
-}
+// Made before main: the offset pattern is applied to every line.
+const HexPattern kOffsetPattern(":%*2x%4x");
+const HexPattern kOneValuePattern(":%*2x%*4x%*2x%4x");
+const HexPattern kTwoValuesPattern(":%*2x%*4x%*2x%4x%4x");
 
 }  // namespace
 
@@ -44,54 +34,47 @@ IntelHexConverter::IntelHexConverter(std::string lineFormat, std::int32_t filler
 
 std::int32_t IntelHexConverter::convert()
 {
-    DataPlacement placement(*this, input());
+    WorkingData work(fillerValue);
     // Each line's head: fields are read from it, and a data record reads on
     // to the end of its line.
     std::string_view line;
     while (input().nextLine(line)) {
         if (line.empty() || line[0] != ':')
             return 1;  // early stop: the pending line is not written
-        readOffset(line);
+        std::uint32_t* target = &work.recordAddress;  // every line's offset, whatever its type
+        kOffsetPattern.scan(line, &target);
         if (line.size() > kTypePosition)
-            handleRecord(line, placement);
+            handleRecord(line, work);
     }
-    placement.finish();
+    flushPartialLine(work.nextAddress, work.ring, work.line);  // the pending line, if it holds anything
     return 0;
 }
 
-// The usual record, count and offset all digits, is read directly;
-// anything else takes the full scan.
-void IntelHexConverter::readOffset(std::string_view line)
-{
-    std::uint32_t count;
-    if (line.size() >= kOffsetEnd && HexScan::readDigits(line.data() + 1, 2, count)
-        && HexScan::readDigits(line.data() + 3, 4, recordAddress_))
-        return;
-    std::uint32_t* target = &recordAddress_;
-    offsetPattern().scan(line, &target);
-}
-
 // Only the second digit of the type counts: a type field 10 is data.
-void IntelHexConverter::handleRecord(std::string_view line, DataPlacement& placement)
+void IntelHexConverter::handleRecord(std::string_view line, WorkingData& work)
 {
     switch (line[kTypePosition]) {
-    case '0': placement.placeRecord(recordAddress_, line, kDataStart); break;
+    case '0': placeRecord(work, line, kDataStart); break;
     case '1': writePlainText(h01Format); break;
-    case '2': handleAddressRecord(line, placement, compiledH02_, 1); break;
-    case '3': handleAddressRecord(line, placement, compiledH03_, 2); break;
-    case '4': handleAddressRecord(line, placement, compiledH04_, 1); break;
-    case '5': handleAddressRecord(line, placement, compiledH05_, 1); break;
+    case '2': handleAddressRecord(line, work, compiledH02_, 1); break;
+    case '3': handleAddressRecord(line, work, compiledH03_, 2); break;
+    case '4': handleAddressRecord(line, work, compiledH04_, 1); break;
+    case '5': handleAddressRecord(line, work, compiledH05_, 1); break;
     default: break;  // other types: passed over
     }
 }
 
+// The pending line is written and the next data record starts afresh.
 // Values that cannot be read keep those of the previous address record.
-void IntelHexConverter::handleAddressRecord(std::string_view line, DataPlacement& placement,
+void IntelHexConverter::handleAddressRecord(std::string_view line, WorkingData& work,
                                             const PrintfFormat& format, std::size_t valueCount)
 {
-    placement.restartAfterAddressRecord();
+    if (!work.firstRecord) {
+        work.firstRecord = true;
+        work.nextAddress = flushPartialLine(work.nextAddress, work.ring, work.line);
+    }
     std::uint32_t* targets[] = {&firstValue_, &secondValue_};
-    valuePattern(valueCount).scan(line, targets);
+    (valueCount == 2 ? kTwoValuesPattern : kOneValuePattern).scan(line, targets);
     FormatArg args[] = {FormatArg::ofUnsigned(firstValue_), FormatArg::ofUnsigned(secondValue_)};
     writeMessage(format, args, valueCount);
 }

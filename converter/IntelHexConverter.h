@@ -5,8 +5,6 @@
 
 #include <string>
 
-class DataPlacement;
-
 // Dumps Intel HEX input: 00 data at its 16-bit load offsets, and one
 // message line for each 01 to 05 record.
 class IntelHexConverter : public DumpConverter {
@@ -19,9 +17,8 @@ public:
     std::int32_t convert() override;
 
 private:
-    void readOffset(std::string_view line);
-    void handleRecord(std::string_view line, DataPlacement& placement);
-    void handleAddressRecord(std::string_view line, DataPlacement& placement, const PrintfFormat& format,
+    void handleRecord(std::string_view line, WorkingData& work);
+    void handleAddressRecord(std::string_view line, WorkingData& work, const PrintfFormat& format,
                              std::size_t valueCount);
 
     const std::string h01Format;
@@ -33,7 +30,6 @@ private:
     const PrintfFormat compiledH03_;
     const PrintfFormat compiledH04_;
     const PrintfFormat compiledH05_;
-    std::uint32_t recordAddress_ = 0;
     std::uint32_t firstValue_ = 0;
     std::uint32_t secondValue_ = 0;
 };

@@ -1,7 +1,6 @@
 #include "LinePlan.h"
 
 #include "ByteGlyphs.h"
-#include "LineGlyphs.h"
 
 #include <cstring>
 
@@ -14,154 +13,83 @@ constexpr std::size_t kCopyBlock = 16;
 constexpr std::size_t kAddressDigits = 8;
 constexpr std::size_t kByteDigits = 2;
 
-const ByteGlyphs& kTables = ByteGlyphs::tables();
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+using Piece = PrintfFormat::Piece;
 
 }  // namespace
 
-LinePlan::LinePlan(std::string_view format)
+LinePlan::LinePlan(const PrintfFormat& format)
 {
-    usable_ = parse(format) && image_.size() <= kMaxSize;
+    usable_ = compile(format);
     if (!usable_) {
         image_.clear();
         runs_.clear();
+        return;
     }
-    chooseRendering();
-    if (fromGlyphs_)
-        planCopies();
+    planCopies();
 }
 
-// A run two characters apart is one stretch of digits: copied in pieces of
-// 8, 4 and 2 characters. Other runs go pair by pair.
-void LinePlan::planCopies()
-{
-    for (const ByteRun& run : runs_) {
-        if (run.count > 1 && run.stride != 2) {
-            spacedRuns_.push_back(run);
-            continue;
-        }
-        std::size_t to = run.offset;
-        std::size_t from = 2 * run.first;
-        std::size_t left = 2 * run.count;
-        while (left > 0) {
-            std::size_t size = left >= 8 ? 8 : left >= 4 ? 4 : 2;
-            copies_.push_back({static_cast<std::uint16_t>(to), static_cast<std::uint8_t>(from),
-                               static_cast<std::uint8_t>(size)});
-            to += size;
-            from += size;
-            left -= size;
-        }
-    }
-}
-
-void LinePlan::chooseRendering()
-{
-    fromGlyphs_ = true;
-    for (const ByteRun& run : runs_) {
-        if (run.pairs == kTables.zeroUpper)
-            upperGlyphs_ = true;
-        else if (run.pairs == kTables.zeroLower)
-            upperGlyphs_ = false;
-        else
-            fromGlyphs_ = false;
-    }
-    for (const ByteRun& run : runs_) {
-        if (run.pairs != (upperGlyphs_ ? kTables.zeroUpper : kTables.zeroLower))
-            fromGlyphs_ = false;
-    }
-}
-
-// Text mode: a line feed of the format leaves as CR LF.
-void LinePlan::addLiteral(char c)
-{
-    if (c == '\n')
-        image_ += "\r\n";
-    else
-        image_ += c;
-}
-
-// Accepts only what has one fixed rendering; false sends the whole format
+// Takes only what has one fixed rendering; false sends the whole format
 // to the general engine.
-bool LinePlan::parse(std::string_view format)
+bool LinePlan::compile(const PrintfFormat& format)
 {
     std::size_t slot = 0;
-    std::size_t pos = 0;
-    while (pos < format.size()) {
-        const char c = format[pos++];
-        if (c != '%') {
-            addLiteral(c);
-            continue;
-        }
-        if (pos < format.size() && format[pos] == '%') {
-            addLiteral('%');
-            ++pos;
-            continue;
-        }
-        bool zero = false;
-        bool minus = false;
-        for (; pos < format.size() && (format[pos] == '0' || format[pos] == '-'); ++pos)
-            (format[pos] == '0' ? zero : minus) = true;
-        int width = 0;
-        for (; pos < format.size() && isDigit(format[pos]); ++pos) {
-            width = width * 10 + (format[pos] - '0');
-            if (width > kMaxPlanWidth)
-                return false;
-        }
-        bool sized = false;
-        bool truncating = false;  // h and hh cut the 32-bit address
-        if (pos < format.size() && (format[pos] == 'h' || format[pos] == 'l')) {
-            sized = true;
-            truncating = format[pos] == 'h';
-            const char letter = format[pos++];
-            if (pos < format.size() && format[pos] == letter)
-                ++pos;
-        }
-        if (pos >= format.size())
+    for (const Piece& piece : format.pieces()) {
+        if (piece.kind == Piece::Kind::Literal)
+            addLiteral(format.text(piece));
+        else if (piece.kind == Piece::Kind::Verbatim || !addConversion(slot++, piece))
             return false;
-        if ((slot == 0 && truncating) || (sized && format[pos] == 's'))
-            return false;
-        if (!addConversion(slot++, zero, minus, width, format[pos++]))
+        if (image_.size() > kMaxSize)
             return false;
     }
     return true;
 }
 
-bool LinePlan::addConversion(std::size_t slot, bool zero, bool minus, int width, char letter)
+// Text mode: a line feed of the format leaves as CR LF.
+void LinePlan::addLiteral(std::string_view text)
 {
-    const bool hex = letter == 'x' || letter == 'X';
-    const bool upper = letter == 'X';
+    for (char c : text) {
+        if (c == '\n')
+            image_ += "\r\n";
+        else
+            image_ += c;
+    }
+}
+
+bool LinePlan::addConversion(std::size_t slot, const Piece& piece)
+{
+    const unsigned fixedFlags = PrintfFormat::kZero | PrintfFormat::kMinus;
+    if ((piece.flags & ~fixedFlags) != 0 || piece.precision >= 0 || piece.width > kMaxPlanWidth)
+        return false;
+    const bool zero = piece.flags & PrintfFormat::kZero;
+    const bool minus = piece.flags & PrintfFormat::kMinus;
+    const std::size_t width = piece.width > 0 ? static_cast<std::size_t>(piece.width) : 0;
+    const bool hex = piece.letter == 'x' || piece.letter == 'X';
+    const bool upper = piece.letter == 'X';
     if (slot == 0) {
         // A 32-bit address in at least eight zero-led digits: always eight
-        // digits, after the extra zeros.
-        if (!hex || minus || !zero || width < static_cast<int>(kAddressDigits))
+        // digits, after the extra zeros. h and hh would cut it.
+        const bool cut = piece.length == PrintfFormat::Length::h || piece.length == PrintfFormat::Length::hh;
+        if (!hex || minus || !zero || width < kAddressDigits || cut)
             return false;
-        image_.append(static_cast<std::size_t>(width) - kAddressDigits, '0');
+        image_.append(width - kAddressDigits, '0');
         addressAt_ = image_.size();
-        addressPairs_ = upper ? kTables.zeroUpper : kTables.zeroLower;
+        addressPairs_ = ByteGlyphs::pairsOf(upper);
         image_.append(kAddressDigits, '0');
         return true;
     }
     if (slot <= kLineValues) {
         // A byte in at least two places: two characters after the padding.
-        if (!hex || minus || width < static_cast<int>(kByteDigits))
+        if (!hex || minus || width < kByteDigits)
             return false;
-        image_.append(static_cast<std::size_t>(width) - kByteDigits, zero ? '0' : ' ');
-        const char(*pairs)[2] = zero ? (upper ? kTables.zeroUpper : kTables.zeroLower)
-                                     : (upper ? kTables.blankUpper : kTables.blankLower);
-        addByte(image_.size(), slot - 1, pairs);
+        image_.append(width - kByteDigits, zero ? '0' : ' ');
+        addByte(image_.size(), slot - 1, LineGlyphs::setOf(upper, !zero));
         image_.append(kByteDigits, '0');
         return true;
     }
     if (slot == kLineValues + 1) {
-        if (letter != 's' || zero)
+        if (piece.kind != Piece::Kind::String)  // never with 0 or a length: those do not fit
             return false;
-        const std::size_t pad = width > static_cast<int>(kLineValues)
-                                    ? static_cast<std::size_t>(width) - kLineValues
-                                    : 0;
+        const std::size_t pad = width > kLineValues ? width - kLineValues : 0;
         if (!minus)
             image_.append(pad, ' ');
         textAt_ = image_.size();
@@ -175,29 +103,45 @@ bool LinePlan::addConversion(std::size_t slot, bool zero, bool minus, int width,
 
 // Values come in order, so a value joins the last run when it lies where
 // the run's distance puts the next one.
-void LinePlan::addByte(std::size_t offset, std::size_t value, const char (*pairs)[2])
+void LinePlan::addByte(std::size_t offset, std::size_t value, LineGlyphs::Set set)
 {
+    sets_ |= LineGlyphs::bit(set);
     if (!runs_.empty()) {
         ByteRun& run = runs_.back();
         const std::size_t last = run.offset + (run.count - 1) * run.stride;
-        if (run.pairs == pairs && offset > last && (run.count == 1 || offset - last == run.stride)) {
+        if (run.set == set && offset > last && (run.count == 1 || offset - last == run.stride)) {
             run.stride = offset - last;
             ++run.count;
             return;
         }
     }
-    runs_.push_back({offset, value, 1, 0, pairs});
+    runs_.push_back({offset, sizeof(LineGlyphs::hex[0]) * set + kByteDigits * value, 1, 0, set});
+}
+
+// A run two characters apart is one stretch of digits: copied in pieces of
+// 8, 4 and 2 characters. Other runs go pair by pair.
+void LinePlan::planCopies()
+{
+    for (const ByteRun& run : runs_) {
+        if (run.count > 1 && run.stride != kByteDigits) {
+            spacedRuns_.push_back(run);
+            continue;
+        }
+        std::size_t to = run.offset;
+        std::size_t from = run.from;
+        std::size_t left = kByteDigits * run.count;
+        while (left > 0) {
+            const std::size_t kind = left >= 8 ? 0 : left >= 4 ? 1 : 2;
+            const std::size_t size = std::size_t{8} >> kind;
+            copies_[kind].push_back({static_cast<std::uint16_t>(to), static_cast<std::uint8_t>(from)});
+            to += size;
+            from += size;
+            left -= size;
+        }
+    }
 }
 
 namespace {
-
-template <std::size_t Stride>
-void writeRun(char* out, const std::int32_t* values, std::size_t count, const char (*pairs)[2],
-              std::size_t stride = Stride)
-{
-    for (std::size_t i = 0; i < count; ++i)
-        std::memcpy(out + i * stride, pairs[values[i]], 2);
-}
 
 // Copies `count` digit pairs to places `stride` apart.
 template <std::size_t Stride>
@@ -210,8 +154,8 @@ void copySpaced(char* out, const char* digits, std::size_t count, std::size_t st
         std::memcpy(out + i * stride, digits + 2 * i, 2);
 }
 
-// In whole blocks, the last one overlapping the one before: no call for a
-// short copy of unknown length.
+// In whole blocks, two at a time, the last one overlapping the one before:
+// no call for a short copy of unknown length.
 void copyImage(char* out, const std::string& image)
 {
     const std::size_t size = image.size();
@@ -220,7 +164,10 @@ void copyImage(char* out, const std::string& image)
             std::memcpy(out, image.data(), size);
         return;
     }
-    for (std::size_t i = 0; i + kCopyBlock <= size; i += kCopyBlock)
+    std::size_t i = 0;
+    for (; i + 2 * kCopyBlock <= size; i += 2 * kCopyBlock)
+        std::memcpy(out + i, image.data() + i, 2 * kCopyBlock);
+    if (i + kCopyBlock <= size)
         std::memcpy(out + i, image.data() + i, kCopyBlock);
     std::memcpy(out + size - kCopyBlock, image.data() + size - kCopyBlock, kCopyBlock);
 }
@@ -237,51 +184,27 @@ void writeAddress(char* at, std::uint32_t address, const char (*pairs)[2])
 
 char* LinePlan::write(char* out, std::uint32_t address, const std::int32_t* values) const
 {
-    if (!fromGlyphs_)
-        return writeFromTables(out, address, values);
     LineGlyphs glyphs;
-    if (!glyphs.render(values, upperGlyphs_))
+    if (!glyphs.render(values, sets_))
         return nullptr;
     copyImage(out, image_);
     if (addressAt_ != kNoField)
         writeAddress(out + addressAt_, address, addressPairs_);
-    for (const DigitCopy& copy : copies_) {
-        if (copy.size == 8)
-            std::memcpy(out + copy.to, glyphs.hex + copy.from, 8);
-        else if (copy.size == 4)
-            std::memcpy(out + copy.to, glyphs.hex + copy.from, 4);
-        else
-            std::memcpy(out + copy.to, glyphs.hex + copy.from, 2);
-    }
+    const char* digits = reinterpret_cast<const char*>(glyphs.hex);
+    for (const DigitCopy& copy : copies_[0])
+        std::memcpy(out + copy.to, digits + copy.from, 8);
+    for (const DigitCopy& copy : copies_[1])
+        std::memcpy(out + copy.to, digits + copy.from, 4);
+    for (const DigitCopy& copy : copies_[2])
+        std::memcpy(out + copy.to, digits + copy.from, 2);
     // The presets with single bytes place them three characters apart.
     for (const ByteRun& run : spacedRuns_) {
         if (run.stride == 3)
-            copySpaced<3>(out + run.offset, glyphs.hex + 2 * run.first, run.count);
+            copySpaced<3>(out + run.offset, digits + run.from, run.count);
         else
-            copySpaced<0>(out + run.offset, glyphs.hex + 2 * run.first, run.count, run.stride);
+            copySpaced<0>(out + run.offset, digits + run.from, run.count, run.stride);
     }
     if (textAt_ != kNoField)
         std::memcpy(out + textAt_, glyphs.text, kLineValues);
-    return out + image_.size();
-}
-
-// Blank-led or mixed-case byte fields: each from its own table.
-char* LinePlan::writeFromTables(char* out, std::uint32_t address, const std::int32_t* values) const
-{
-    std::uint32_t any = 0;
-    for (std::size_t i = 0; i < kLineValues; ++i)
-        any |= static_cast<std::uint32_t>(values[i]);
-    if (any > 0xFF)
-        return nullptr;
-    std::memcpy(out, image_.data(), image_.size());
-    if (addressAt_ != kNoField)
-        writeAddress(out + addressAt_, address, addressPairs_);
-    for (const ByteRun& run : runs_)
-        writeRun<0>(out + run.offset, values + run.first, run.count, run.pairs, run.stride);
-    if (textAt_ != kNoField) {
-        char* at = out + textAt_;
-        for (std::size_t i = 0; i < kLineValues; ++i)
-            at[i] = kTables.text[values[i]];
-    }
     return out + image_.size();
 }

@@ -1,14 +1,14 @@
 #include "PrintfFormat.h"
 
+#include "ByteGlyphs.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-constexpr char kNeverFits = 1;
-constexpr char kPlainHex = 2;
-constexpr const char* kUpperDigits = "0123456789ABCDEF";
-constexpr const char* kLowerDigits = "0123456789abcdef";
+using Kind = PrintfFormat::Piece::Kind;
+
 // Room for any number: 22 octal digits of 64 bits, a sign or "0x".
 constexpr std::size_t kNumberRoom = 24;
 constexpr std::size_t kCopySlack = 16;
@@ -63,12 +63,12 @@ void PrintfFormat::addLiteral(std::string_view literal)
     text_.append(literal);
     auto size = static_cast<std::uint32_t>(literal.size());
     fixedBound_ += size;
-    if (!pieces_.empty() && pieces_.back().conversion == 0
+    if (!pieces_.empty() && pieces_.back().kind == Kind::Literal
         && pieces_.back().textBegin + pieces_.back().textSize == end) {
         pieces_.back().textSize += size;
         return;
     }
-    pieces_.push_back({0, 0, Length::None, -1, -1, end, size});
+    pieces_.push_back({Kind::Literal, 0, 0, Length::None, -1, -1, end, size});
 }
 
 void PrintfFormat::parseConversion(std::string_view format, std::size_t& pos)
@@ -79,7 +79,7 @@ void PrintfFormat::parseConversion(std::string_view format, std::size_t& pos)
         addLiteral("%");
         return;
     }
-    Piece piece{kNeverFits, 0, Length::None, -1, -1, 0, 0};
+    Piece piece{Kind::Verbatim, 0, 0, Length::None, -1, -1, 0, 0};
     bool fitting = true;
     for (; pos < format.size(); ++pos) {
         char c = format[pos];
@@ -141,13 +141,12 @@ void PrintfFormat::parseConversion(std::string_view format, std::size_t& pos)
         if (letter == 'c' && piece.precision >= 0)
             fitting = false;
     }
-    if (fitting)
-        piece.conversion = letter;
-    if (fitting && (letter == 'x' || letter == 'X') && (piece.flags & ~kZero) == 0 && piece.precision < 0
-        && piece.width <= 8 && (piece.length == Length::None || piece.length == Length::l)) {
-        piece.conversion = kPlainHex;
-        if (letter == 'X')
-            piece.flags |= kUpper;
+    if (fitting) {
+        piece.letter = letter;
+        const bool plainHex = (letter == 'x' || letter == 'X') && (piece.flags & ~kZero) == 0
+                              && piece.precision < 0 && piece.width <= 8
+                              && (piece.length == Length::None || piece.length == Length::l);
+        piece.kind = letter == 's' ? Kind::String : letter == 'c' ? Kind::Char : plainHex ? Kind::Hex : Kind::Integer;
     }
     // A conversion that never fits is only ever copied: its width and
     // precision, however large, cost no room.
@@ -156,12 +155,11 @@ void PrintfFormat::parseConversion(std::string_view format, std::size_t& pos)
         fixedBound_ += static_cast<std::size_t>(std::max(piece.width, 0))
                        + static_cast<std::size_t>(std::max(piece.precision, 0)) + kNumberRoom;
     pieces_.push_back(piece);
-    ++conversionCount_;
 }
 
-bool PrintfFormat::fits(const Piece& piece, const FormatArg& arg) const
+bool PrintfFormat::fits(const Piece& piece, const FormatArg& arg)
 {
-    if (piece.conversion == 's')
+    if (piece.kind == Kind::String)
         return arg.kind == FormatArg::Kind::String;
     return arg.kind != FormatArg::Kind::String;
 }
@@ -186,7 +184,7 @@ char* PrintfFormat::format(char* out, const FormatArg* args, std::size_t count) 
 {
     std::size_t next = 0;
     for (const Piece& piece : pieces_) {
-        if (piece.conversion == 0) {
+        if (piece.kind == Kind::Literal) {
             // Short runs are copied as one fixed block: text_ and the bound
             // both carry kCopySlack spare bytes for it.
             if (piece.textSize <= kCopySlack)
@@ -198,18 +196,25 @@ char* PrintfFormat::format(char* out, const FormatArg* args, std::size_t count) 
         }
         const FormatArg* arg = next < count ? &args[next] : nullptr;
         ++next;
-        if (piece.conversion == kNeverFits || !arg || !fits(piece, *arg)) {
+        switch (arg && fits(piece, *arg) ? piece.kind : Kind::Verbatim) {
+        case Kind::Hex:
+            out = formatHex(out, piece, arg->bits);
+            break;
+        case Kind::Integer:
+            out = formatInteger(out, piece, *arg);
+            break;
+        case Kind::Char: {
+            const char c = static_cast<char>(static_cast<unsigned char>(arg->bits));
+            out = formatString(out, piece, std::string_view(&c, 1));
+            break;
+        }
+        case Kind::String:
+            out = formatString(out, piece, arg->text);
+            break;
+        default:  // as it stands
             std::memcpy(out, text_.data() + piece.textBegin, piece.textSize);
             out += piece.textSize;
-        } else if (piece.conversion == kPlainHex) {
-            out = formatHex(out, piece, arg->bits);
-        } else if (piece.conversion == 's') {
-            out = formatString(out, piece, arg->text);
-        } else if (piece.conversion == 'c') {
-            char c = static_cast<char>(static_cast<unsigned char>(arg->bits));
-            out = formatString(out, piece, std::string_view(&c, 1));
-        } else {
-            out = formatInteger(out, piece, *arg);
+            break;
         }
     }
     return out;
@@ -235,22 +240,6 @@ char* PrintfFormat::formatString(char* out, const Piece& piece, std::string_view
 
 namespace {
 
-// Two hexadecimal digits for every byte value, upper and lower case.
-struct HexPairs {
-    char upper[256][2];
-    char lower[256][2];
-    HexPairs()
-    {
-        for (int i = 0; i < 256; ++i) {
-            upper[i][0] = kUpperDigits[i >> 4];
-            upper[i][1] = kUpperDigits[i & 0xF];
-            lower[i][0] = kLowerDigits[i >> 4];
-            lower[i][1] = kLowerDigits[i & 0xF];
-        }
-    }
-};
-const HexPairs kHexPairs;
-
 int hexDigitCount(std::uint32_t value)
 {
 #if defined(__GNUC__)
@@ -270,7 +259,7 @@ int hexDigitCount(std::uint32_t value)
 // last max(N, digits) of them are the result.
 char* PrintfFormat::formatHex(char* out, const Piece& piece, std::uint32_t value)
 {
-    const char (*pairs)[2] = piece.flags & kUpper ? kHexPairs.upper : kHexPairs.lower;
+    const char (*pairs)[2] = ByteGlyphs::pairsOf(piece.letter == 'X');
     const bool zeroLed = piece.flags & kZero;
     if (zeroLed && piece.width == 2 && value < 0x100) {  // a byte value
         std::memcpy(out, pairs[value], 2);
@@ -301,7 +290,7 @@ char* PrintfFormat::formatHex(char* out, const Piece& piece, std::uint32_t value
 
 char* PrintfFormat::formatInteger(char* out, const Piece& piece, const FormatArg& arg)
 {
-    const char c = piece.conversion;
+    const char c = piece.letter;
     const bool signedConversion = c == 'd' || c == 'i';
     const std::int64_t widened = arg.kind == FormatArg::Kind::Signed
                                      ? static_cast<std::int64_t>(static_cast<std::int32_t>(arg.bits))
@@ -332,7 +321,7 @@ char* PrintfFormat::formatInteger(char* out, const Piece& piece, const FormatArg
     char* end = digits + sizeof digits;
     char* first = end;
     if (c == 'x' || c == 'X') {
-        const char* digitSet = c == 'X' ? kUpperDigits : kLowerDigits;
+        const char* digitSet = c == 'X' ? ByteGlyphs::kUpperDigits : ByteGlyphs::kLowerDigits;
         for (std::uint64_t v = magnitude; v != 0; v >>= 4)
             *--first = digitSet[v & 0xF];
     } else if (c == 'o') {

@@ -41,6 +41,30 @@ class PrintfFormat {
 public:
     static constexpr int kMaxField = 4096;
 
+    enum class Length : std::uint8_t { None, hh, h, l, ll };
+    enum Flag : std::uint8_t { kMinus = 1, kPlus = 2, kSpace = 4, kHash = 8, kZero = 16 };
+
+    // One piece of the parsed format, in format order. Every kind but
+    // Literal takes the next argument.
+    struct Piece {
+        enum class Kind : std::uint8_t {
+            Literal,   // text written as it stands ("%%" already one '%')
+            Verbatim,  // a conversion that can never fit: written as it stands
+            Hex,       // x or X: no flag but 0, no precision, width at most 8, no length but l
+            Integer,   // d i o u x X with what C defines for them
+            Char,      // c
+            String,    // s
+        };
+        Kind kind;
+        char letter;          // of a conversion that fits
+        std::uint8_t flags;   // Flag bits
+        Length length;
+        int width;            // -1: none
+        int precision;        // -1: none
+        std::uint32_t textBegin;
+        std::uint32_t textSize;  // the literal run, or the conversion as written
+    };
+
     explicit PrintfFormat(std::string_view format);
 
     // Appends the formatted text to `out`.
@@ -52,35 +76,22 @@ public:
     // room; returns the end of the text.
     char* format(char* dest, const FormatArg* args, std::size_t count) const;
 
-    // Number of conversions (argument slots) in the format.
-    std::size_t conversionCount() const { return conversionCount_; }
+    // The parsed format, for what compiles it further (the line plan).
+    const std::vector<Piece>& pieces() const { return pieces_; }
+    std::string_view text(const Piece& piece) const
+    {
+        return std::string_view(text_.data() + piece.textBegin, piece.textSize);
+    }
 
 private:
-    enum class Length : std::uint8_t { None, hh, h, l, ll };
-    enum Flag : std::uint8_t { kMinus = 1, kPlus = 2, kSpace = 4, kHash = 8, kZero = 16, kUpper = 32 };
-
-    struct Piece {
-        // conversion is 0 for a literal run; 1 for a conversion that can never
-        // fit (written out as it stands); 2 for a plain %0Nx / %0NX with N <= 8
-        // (the line format's common case); otherwise the conversion letter.
-        char conversion;
-        std::uint8_t flags;
-        Length length;
-        int width;      // -1: none
-        int precision;  // -1: none
-        std::uint32_t textBegin;
-        std::uint32_t textSize;  // literal run, or the conversion as it stands
-    };
-
     void parseConversion(std::string_view format, std::size_t& pos);
     void addLiteral(std::string_view literal);
-    bool fits(const Piece& piece, const FormatArg& arg) const;
+    static bool fits(const Piece& piece, const FormatArg& arg);
     static char* formatInteger(char* out, const Piece& piece, const FormatArg& arg);
     static char* formatHex(char* out, const Piece& piece, std::uint32_t value);
     static char* formatString(char* out, const Piece& piece, std::string_view text);
 
     std::string text_;
     std::vector<Piece> pieces_;
-    std::size_t conversionCount_ = 0;
     std::size_t fixedBound_ = 0;  // literals and conversions without string arguments
 };

@@ -1,6 +1,5 @@
 #include "SRecordConverter.h"
 
-#include "DataPlacement.h"
 #include "HexScan.h"
 #include "LineReader.h"
 
@@ -11,25 +10,18 @@ struct RecordKind {
     std::size_t dataStart;  // also the shortest line that is handled
 };
 
-const RecordKind& dataKind(char type)
-{
-    static const RecordKind kinds[] = {
-        {HexPattern("S1%*2x%4x"), 8},
-        {HexPattern("S2%*2x%6x"), 10},
-        {HexPattern("S3%*2x%8x"), 12},
-    };
-    return kinds[type - '1'];
-}
+// Made before main: looked up for every record without a guard.
+const RecordKind kDataKinds[] = {
+    {HexPattern("S1%*2x%4x"), 8},
+    {HexPattern("S2%*2x%6x"), 10},
+    {HexPattern("S3%*2x%8x"), 12},
+};
 
-const HexPattern& terminationPattern(char type)
-{
-    static const HexPattern patterns[] = {
-        HexPattern("S7%*2x%8x"),
-        HexPattern("S8%*2x%6x"),
-        HexPattern("S9%*2x%4x"),
-    };
-    return patterns[type - '7'];
-}
+const HexPattern kTerminationPatterns[] = {
+    HexPattern("S7%*2x%8x"),
+    HexPattern("S8%*2x%6x"),
+    HexPattern("S9%*2x%4x"),
+};
 
 constexpr std::size_t kHeaderDataStart = 8;
 // The header text keeps this many characters at most. The line's head holds
@@ -53,7 +45,7 @@ SRecordConverter::SRecordConverter(std::string lineFormat, std::int32_t fillerVa
 
 std::int32_t SRecordConverter::convert()
 {
-    DataPlacement placement(*this, input());
+    WorkingData work(fillerValue);
     // Each line's head: fields are read from it, and a data record reads on
     // to the end of its line.
     std::string_view line;
@@ -61,33 +53,27 @@ std::int32_t SRecordConverter::convert()
         if (line.empty() || line[0] != 'S')
             return 1;  // early stop: the pending line is not written
         if (line.size() >= 2)
-            handleRecord(line, placement);
+            handleRecord(line, work);
     }
-    placement.finish();
+    flushPartialLine(work.nextAddress, work.ring, work.line);  // the pending line, if it holds anything
     return 0;
 }
 
-void SRecordConverter::handleRecord(std::string_view line, DataPlacement& placement)
+void SRecordConverter::handleRecord(std::string_view line, WorkingData& work)
 {
     const char type = line[1];
     if (type == '0') {
         handleHeader(line);
     } else if (type >= '1' && type <= '3') {
-        const RecordKind& kind = dataKind(type);
+        const RecordKind& kind = kDataKinds[type - '1'];
         // A line that ends before its data start holds no record: passed over.
         if (line.size() < kind.dataStart)
             return;
-        // The usual record, count and address all digits, is read directly;
-        // anything else takes the full scan.
-        std::uint32_t count;
-        if (!HexScan::readDigits(line.data() + 2, 2, count)
-            || !HexScan::readDigits(line.data() + 4, kind.dataStart - 4, recordAddress_)) {
-            std::uint32_t* target = &recordAddress_;
-            kind.pattern.scan(line, &target);
-        }
-        placement.placeRecord(recordAddress_, line, kind.dataStart);
+        std::uint32_t* target = &work.recordAddress;
+        kind.pattern.scan(line, &target);
+        placeRecord(work, line, kind.dataStart);
     } else if (type >= '7' && type <= '9') {
-        handleTermination(line, placement);
+        handleTermination(line, work);
     }
     // S4, S5, S6 and anything else: passed over.
 }
@@ -110,11 +96,11 @@ void SRecordConverter::handleHeader(std::string_view line)
 }
 
 // An unreadable start address keeps the previous one (0 at first).
-void SRecordConverter::handleTermination(std::string_view line, DataPlacement& placement)
+void SRecordConverter::handleTermination(std::string_view line, WorkingData& work)
 {
     std::uint32_t* target = &startAddress_;
-    terminationPattern(line[1]).scan(line, &target);
-    placement.flushPending();
+    kTerminationPatterns[line[1] - '7'].scan(line, &target);
+    work.nextAddress = flushPartialLine(work.nextAddress, work.ring, work.line);
     FormatArg arg = FormatArg::ofUnsigned(startAddress_);
     writeMessage(compiledS9_, &arg, 1);
 }

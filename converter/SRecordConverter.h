@@ -5,8 +5,6 @@
 
 #include <string>
 
-class DataPlacement;
-
 // Dumps Motorola S-record input: S1/S2/S3 data, the S0 header text and the
 // S7/S8/S9 start address.
 class SRecordConverter : public DumpConverter {
@@ -18,14 +16,13 @@ public:
     std::int32_t convert() override;
 
 private:
-    void handleRecord(std::string_view line, DataPlacement& placement);
+    void handleRecord(std::string_view line, WorkingData& work);
     void handleHeader(std::string_view line);
-    void handleTermination(std::string_view line, DataPlacement& placement);
+    void handleTermination(std::string_view line, WorkingData& work);
 
     const std::string s0Format;
     const std::string s9Format;
     const PrintfFormat compiledS0_;
     const PrintfFormat compiledS9_;
-    std::uint32_t recordAddress_ = 0;
     std::uint32_t startAddress_ = 0;
 };

@@ -90,7 +90,16 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternCase{"S3%*2x%8x", "S3250800abCD41"}, PatternCase{"S3%*2x%8x", "S32508000G0041"},
                       PatternCase{"S3%*2x%8x", "S325-8000000"}, PatternCase{"S3%*2x%8x", "S325 8000000"},
                       PatternCase{"S3%*2x%8x", "S3250x123456"}, PatternCase{"S3%*2x%8x", "S3250800"},
-                      PatternCase{"S3%*2x%8x", "S3\xB0" "250800000041"}, PatternCase{":%*2x%4x", ":1a10e5"}));
+                      PatternCase{"S3%*2x%8x", "S3\xB0" "250800000041"}, PatternCase{":%*2x%4x", ":1a10e5"},
+                      // Long enough to be read sixteen characters at a time.
+                      PatternCase{"S3%*2x%8x", "S3250800abCD41424344454647484950"},
+                      PatternCase{"S3%*2x%8x", "S32508000G0041424344454647484950"},
+                      PatternCase{"S3%*2x%8x", "S325 8000000041424344454647484950"},
+                      PatternCase{"S3%*2x%8x", "S3-50800000041424344454647484950"},
+                      PatternCase{"S1%*2x%4x", "S1131005\xC1" "42434445464748494A4B4C4D4E4F"},
+                      PatternCase{":%*2x%4x", ":10FfE0004142434445464748494A4B4C4D4E4F50"},
+                      PatternCase{":%*2x%*4x%*2x%4x%4x", ":0400000312345678E5000000000000"},
+                      PatternCase{":%*2x%*4x%*2x%4x%4x", ":04000003123x5678E5000000000000"}));
 
 TEST(HexScan, PairRuleTakesTwoCharactersOnly)
 {
@@ -134,30 +143,34 @@ TEST(HexScan, RunsOfPairsStoreWhatEachPairStores)
     }
 }
 
-// The direct read of a record's count and address: taken only when every
-// character is a digit, and then the value sscanf reads; the rest goes to
-// the full scan.
-TEST(HexScan, DigitFieldsReadDirectlyOnlyWhenAllAreDigits)
+// The direct read of a record's fields: taken only when every character is
+// a digit, and then the value sscanf reads; the rest goes to the full scan.
+// The run is read alone and with characters after it (long lines are read
+// many characters at a time), which must not count.
+TEST(HexScan, DigitRunsReadDirectlyOnlyWhenAllAreDigits)
 {
-    const std::string digits = "9aF0c3E7";
+    const std::string digits = "9aF0c3E71B5d0A8f";
     const char odd[] = {'G', ' ', '-', '+', 'x', '/', ':', '@', '`', '\x80', '\0'};
-    for (std::size_t count : {2, 4, 6, 8}) {
-        for (char c : odd) {
-            for (std::size_t at = 0; at <= count; ++at) {  // count: nothing odd
-                std::string field = digits.substr(0, count);
-                if (at < count)
-                    field[at] = c;
-                std::uint32_t value = 7;
-                const bool read = HexScan::readDigits(field.data(), count, value);
-                EXPECT_EQ(read, at == count) << field;
-                if (!read) {
-                    EXPECT_EQ(value, 7u) << field;
-                    continue;
+    for (const std::string after : {"", "zz zz zz zz zz zz zz zz", "0123456789abcdef"}) {
+        for (std::size_t count : {1, 2, 4, 6, 7, 8, 10, 16}) {
+            for (char c : odd) {
+                for (std::size_t at = 0; at <= count; ++at) {  // count: nothing odd
+                    std::string field = digits.substr(0, count);
+                    if (at < count)
+                        field[at] = c;
+                    const std::string text = "S3" + field + after;
+                    std::uint64_t value = 7;
+                    const bool read = HexScan::readDigits(text, 2, count, value);
+                    EXPECT_EQ(read, at == count) << text;
+                    if (!read) {
+                        EXPECT_EQ(value, 7u) << text;
+                        continue;
+                    }
+                    unsigned long long expected = 0;
+                    const std::string format = "%" + std::to_string(count) + "llx";
+                    ASSERT_EQ(std::sscanf(field.c_str(), format.c_str(), &expected), 1);
+                    EXPECT_EQ(value, expected) << text;
                 }
-                unsigned expected = 0;
-                const std::string format = "%" + std::to_string(count) + "x";
-                ASSERT_EQ(std::sscanf(field.c_str(), format.c_str(), &expected), 1);
-                EXPECT_EQ(value, expected) << field;
             }
         }
     }

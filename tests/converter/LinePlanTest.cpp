@@ -3,6 +3,7 @@
 #include "LinePlan.h"
 #include "LineReader.h"
 #include "OutputChannel.h"
+#include "PrintfFormat.h"
 #include "WithCrLf.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ class LineFormats : public ::testing::TestWithParam<PlanCase> {};
 TEST_P(LineFormats, PrintAsTheCLibrary)
 {
     const PlanCase& c = GetParam();
-    const LinePlan plan(c.format);
+    const LinePlan plan{PrintfFormat(c.format)};
     EXPECT_EQ(plan.usable(), c.planned);
     const char* reference = c.cFormat ? c.cFormat : c.format;
     for (const auto& values : kByteLines) {
@@ -98,7 +99,8 @@ TEST_P(LineFormats, PrintAsTheCLibrary)
     }
 }
 
-#define TRELK_16(piece) piece piece piece piece piece piece piece piece piece piece piece piece piece piece piece piece
+#define TRELK_4(piece) piece piece piece piece
+#define TRELK_16(piece) TRELK_4(piece) TRELK_4(piece) TRELK_4(piece) TRELK_4(piece)
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, LineFormats,
@@ -119,6 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"%010x%%%04X %3X %2x %02x%02X%02X%02X%02X%02X%02X%02X%02X%02X%02X%02X%02X\n%s|", true, nullptr},
         PlanCase{"%08X" TRELK_16("%2X") "%20s|\n", true, nullptr},
         PlanCase{"%08X" TRELK_16(" %02x") "%-20s|", true, nullptr},
+        PlanCase{"%08x :" TRELK_4(" %02X%2x %02x%2X") " : %s\n", true, nullptr},
+        PlanCase{"%08X" TRELK_4("%2x%2x%03x%2x") "%16s\n", true, nullptr},
         PlanCase{"%08lX %02hhX %02hX %02lX %02llx", true, "%08X %02hhX %02hX %02X %02x"},
         PlanCase{"%08llx: %02X", true, "%08x: %02X"},
         PlanCase{"%08X", true, nullptr},
@@ -138,13 +142,14 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"%08X : %0300X", false, nullptr}));
 
 #undef TRELK_16
+#undef TRELK_4
 
 // A line with a value outside 0 to 255 (a negative filler, a "-1" pair)
 // leaves the plan for the general engine, which prints all its digits.
 TEST(LinePlan, ValuesOutsideAByteTakeTheGeneralEngine)
 {
     const char* format = "%08X : %02X%02X%02X%02X %02X%02X%02X%02X  %02X%02X%02X%02X %02X%02X%02X%02X : %-16s\n";
-    const LinePlan plan(format);
+    const LinePlan plan{PrintfFormat(format)};
     ASSERT_TRUE(plan.usable());
     std::vector<std::vector<std::int32_t>> lines = {
         std::vector<std::int32_t>(16, -1),
@@ -169,25 +174,31 @@ TEST(LinePlan, LineLongerThanAnyBufferArrivesWhole)
 }
 
 // The vector rendering and the portable one agree with each other and with
-// the C library, for every byte value in both cases.
+// the C library, for every byte value in every digit set, and with the text
+// column's rule.
 TEST(LineGlyphs, EveryByteRendersAsPrintfAndTheTextRule)
 {
-    for (bool upper : {true, false}) {
+    const struct {
+        LineGlyphs::Set set;
+        const char* format;
+    } sets[] = {{LineGlyphs::kZeroUpper, "%02X"}, {LineGlyphs::kZeroLower, "%02x"},
+                {LineGlyphs::kBlankUpper, "%2X"}, {LineGlyphs::kBlankLower, "%2x"}};
+    for (const auto& s : sets) {
         for (int base = 0; base < 256; base += LineGlyphs::kValues) {
             std::vector<std::int32_t> values;
             std::string hex;
             for (int i = 0; i < LineGlyphs::kValues; ++i) {
                 values.push_back(base + i);
                 char pair[3];
-                std::snprintf(pair, sizeof pair, upper ? "%02X" : "%02x", base + i);
+                std::snprintf(pair, sizeof pair, s.format, base + i);
                 hex += pair;
             }
             LineGlyphs fast;
             LineGlyphs portable;
-            ASSERT_TRUE(fast.render(values.data(), upper));
-            ASSERT_TRUE(portable.renderPortable(values.data(), upper));
-            EXPECT_EQ(std::string(fast.hex, sizeof fast.hex), hex) << base;
-            EXPECT_EQ(std::string(portable.hex, sizeof portable.hex), hex) << base;
+            ASSERT_TRUE(fast.render(values.data(), LineGlyphs::bit(s.set)));
+            ASSERT_TRUE(portable.renderPortable(values.data(), LineGlyphs::bit(s.set)));
+            EXPECT_EQ(std::string(fast.hex[s.set], sizeof fast.hex[s.set]), hex) << s.format << ' ' << base;
+            EXPECT_EQ(std::string(portable.hex[s.set], sizeof portable.hex[s.set]), hex) << s.format << ' ' << base;
             EXPECT_EQ(std::string(fast.text, sizeof fast.text), textColumn(values)) << base;
             EXPECT_EQ(std::string(portable.text, sizeof portable.text), textColumn(values)) << base;
         }
@@ -196,14 +207,15 @@ TEST(LineGlyphs, EveryByteRendersAsPrintfAndTheTextRule)
 
 TEST(LineGlyphs, ValuesOutsideAByteAreRefused)
 {
+    const unsigned allSets = (1u << LineGlyphs::kSets) - 1;
     const std::int32_t outside[] = {-1, 0x100, 0x1FF, INT32_MIN, 0x7FFFFF00, 0x10000041};
     for (std::int32_t bad : outside) {
         for (int at : {0, 5, 15}) {
             std::vector<std::int32_t> values(LineGlyphs::kValues, 0x41);
             values[static_cast<std::size_t>(at)] = bad;
             LineGlyphs glyphs;
-            EXPECT_FALSE(glyphs.render(values.data(), true)) << bad << " at " << at;
-            EXPECT_FALSE(glyphs.renderPortable(values.data(), true)) << bad << " at " << at;
+            EXPECT_FALSE(glyphs.render(values.data(), allSets)) << bad << " at " << at;
+            EXPECT_FALSE(glyphs.renderPortable(values.data(), allSets)) << bad << " at " << at;
         }
     }
 }

@@ -9,9 +9,9 @@
 // Checked for every format: both format() overloads give the same text, and
 // the text fits in outputBound() bytes (the buffer is exactly that large).
 // When the format holds only conversions that C defines for their argument,
-// the text must equal what snprintf prints. When the format has a ready-made
-// line image (LinePlan), a dump line written from it must equal the line
-// the general engine formats, in output form.
+// the text must equal what snprintf prints. When the parsed format compiles
+// to a ready-made line image (LinePlan), a dump line written from it must
+// equal the line the general engine formats, in output form.
 //
 // An input that begins with '#' is a record line instead (the bytes after
 // the '#'): every record pattern and the pair rule at every position must
@@ -191,7 +191,7 @@ bool printWithC(std::string_view format, const std::vector<FormatArg>& args, std
 // A dump line from the arguments: the address from the first, sixteen byte
 // values from the next ones (or made up), the text column as the converter
 // renders it.
-void checkLinePlan(std::string_view format, const std::vector<FormatArg>& args)
+void checkLinePlan(const PrintfFormat& format, const std::vector<FormatArg>& args)
 {
     const LinePlan plan(format);
     if (!plan.usable())
@@ -211,7 +211,7 @@ void checkLinePlan(std::string_view format, const std::vector<FormatArg>& args)
     line[kValues + 1] = FormatArg::ofString(std::string_view(text, kValues));
 
     std::string general;
-    PrintfFormat(format).format(general, line, kValues + 2);
+    format.format(general, line, kValues + 2);
     std::string expected;
     for (char c : general) {
         if (c == '\n')
@@ -296,6 +296,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string expected;
     if (printWithC(bytes, args, expected))
         check(expected == appended.substr(1), "text differs from snprintf");
-    checkLinePlan(bytes, args);
+    checkLinePlan(format, args);
     return 0;
 }
