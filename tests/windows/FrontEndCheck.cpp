@@ -107,33 +107,36 @@ bool IsDialogClass(HWND window)
     return std::wstring(name) == L"#32770";
 }
 
+struct DialogSearch {
+    DWORD process;
+    const std::wstring* caption;
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<DialogSearch*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->process || !IsDialogClass(window) || !IsWindowVisible(window))
+        return TRUE;
+    if (search->owner && GetWindow(window, GW_OWNER) != search->owner)
+        return TRUE;
+    wchar_t text[256] = L"";
+    GetWindowTextW(window, text, 256);
+    if (*search->caption != text)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 // A top-level dialog of the process with this caption (and this owner,
 // when one is given).
 HWND FindProcessDialog(DWORD process, const std::wstring& caption, HWND owner = nullptr)
 {
-    struct Search {
-        DWORD process;
-        const std::wstring* caption;
-        HWND owner;
-        HWND found;
-    } search{process, &caption, owner, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(window, &pid);
-            if (pid != s->process || !IsDialogClass(window) || !IsWindowVisible(window))
-                return TRUE;
-            if (s->owner && GetWindow(window, GW_OWNER) != s->owner)
-                return TRUE;
-            wchar_t text[256] = L"";
-            GetWindowTextW(window, text, 256);
-            if (*s->caption != text)
-                return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DialogSearch search{process, &caption, owner, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
