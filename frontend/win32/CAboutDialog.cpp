@@ -1,5 +1,6 @@
 #include "CAboutDialog.h"
 
+#include "CenterWindow.h"
 #include "ResourceIds.h"
 
 namespace {
@@ -8,6 +9,7 @@ INT_PTR CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
     case WM_INITDIALOG:
+        CenterWindow(window);
         return TRUE;
     case WM_COMMAND:
         // OK, Enter, Esc and the close box.

@@ -5,6 +5,7 @@
 #include "BrowseDialog.h"
 #include "CAboutDialog.h"
 #include "CDumpDialog.h"
+#include "CenterWindow.h"
 #include "ResourceIds.h"
 #include "ResourceStrings.h"
 #include "WideText.h"
@@ -79,6 +80,7 @@ void Win32DialogWindow::OnInitDialog()
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
     m_dialog.OnInitDialog();
+    CenterWindow(m_hWnd);
 }
 
 // A separator and string 101 at the end of the system menu, as command 16.

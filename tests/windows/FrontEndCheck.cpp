@@ -4,12 +4,18 @@
 // boxes, and checks the files it leaves. Run under wine by run.sh:
 //
 //   trelk_frontend_check.exe PROGRAMS FIXTURES WORK
+//   trelk_frontend_check.exe --pose WHAT PROGRAMS WORK
 //
 // PROGRAMS holds Trelk_Dump.exe and trelk_conv.exe; FIXTURES the golden
 // files (default.dat, default.prm, blink.mot and the Linux build's dumps
 // blink.txt and blink-sorted.txt); WORK is an empty directory. Prints one
 // line per check and "N passed, N failed" at the end; exits non-zero when
 // a check failed.
+//
+// --pose shows the dialog for a screenshot (screenshot.sh): WHAT is dialog,
+// custom (the custom row chosen), about or message (the filler's message
+// box). It writes WORK\ready once the picture
+// stands and ends the program when WORK\done appears.
 //
 // Run as sort.exe it is a stand-in for the system's sort (wine has none):
 // standard input's lines in byte order to standard output.
@@ -475,6 +481,37 @@ std::wstring ModulePath()
 
 }  // namespace
 
+// The dialog in one of its states until the screenshot is taken.
+int Pose(const std::wstring& what, const std::wstring& programs, const std::wstring& work)
+{
+    const Checks checks(programs, L"", work);
+    const std::wstring directory = checks.StartDirectory(L"pose-" + what);
+    App app(directory);
+    const HWND dialog = app.WaitForDialog();
+    if (what == L"custom") {
+        const HWND list = GetDlgItem(dialog, IDC_FORMAT_PRESET);
+        SendMessageW(list, CB_SETCURSEL, 16, 0);
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_FORMAT_PRESET, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+    } else if (what == L"about") {
+        PostMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        Require(WaitFor([&] {
+                    return FindProcessDialog(app.Id(), WidenUtf8("Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報"), dialog);
+                }),
+                "no about box appeared");
+    } else if (what == L"message") {
+        const std::wstring input = directory + L"\\in.mot";
+        WriteBytes(input, "S9030000FC\r\n");
+        SendMessageW(GetDlgItem(dialog, IDC_INPUT), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(input.c_str()));
+        ShowFillerMessage(app, dialog);
+    }
+    Sleep(500);  // painted
+    WriteBytes(work + L"\\ready", "");
+    WaitFor([&] { return Exists(work + L"\\done"); }, 60000);
+    return 0;
+}
+
 int main()
 {
     const std::wstring self = ModulePath();
@@ -484,6 +521,14 @@ int main()
 
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (count == 5 && std::wstring(arguments[1]) == L"--pose") {
+        try {
+            return Pose(arguments[2], arguments[3], arguments[4]);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            return 1;
+        }
+    }
     if (count != 4) {
         std::fprintf(stderr, "usage: trelk_frontend_check PROGRAMS FIXTURES WORK\n");
         return 2;

@@ -109,14 +109,11 @@ run_checks() {  # run_checks NAME LOADER BUILD_DIR PREFIX [WINEARCH]
     loader=$2 exe=$PWD/$3/bin/trelk_conv.exe
     export WINEPREFIX=$4 WINEDEBUG=-all
     if [ -n "${5:-}" ]; then export WINEARCH=$5; else unset WINEARCH; fi
-    # A private prefix, made once, so wine prints nothing of its own later;
-    # one server kept up for the whole run.
-    [ -d "$WINEPREFIX" ] || "$loader" cmd /c exit >/dev/null 2>&1 || true
+    # A private prefix, made once, with the fonts and the virtual desktop of
+    # prefix.reg.in; one server kept up for the whole run.
+    bash tests/windows/prefix.sh "$loader"
     wineserver -p >/dev/null 2>&1 || true
     servers+=("$WINEPREFIX")
-    # Fonts and the virtual desktop of prefix.reg.in, as UTF-16 for regedit.
-    sed 's/$/\r/' tests/windows/prefix.reg.in | iconv -f UTF-8 -t UTF-16 >"$work/prefix.reg"
-    "$loader" regedit /S "$(winpath "$work/prefix.reg")" >/dev/null 2>&1
 
     passed=0; failed=0
     local fixtures=tests/converter/fixtures input example
