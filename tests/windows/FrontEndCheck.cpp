@@ -131,7 +131,7 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM data)
         return TRUE;
     wchar_t text[256] = L"";
     GetWindowTextW(window, text, 256);
-    if (*search->caption != text)
+    if (search->caption && *search->caption != text)
         return TRUE;
     search->found = window;
     return FALSE;
@@ -142,6 +142,14 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM data)
 HWND FindProcessDialog(DWORD process, const std::wstring& caption, HWND owner = nullptr)
 {
     DialogSearch search{process, &caption, owner, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// A dialog of the process owned by this window, whatever its caption.
+HWND FindOwnedDialog(DWORD process, HWND owner)
+{
+    DialogSearch search{process, nullptr, owner, nullptr};
     EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -415,6 +423,59 @@ void FillerGGivesItsMessage(const Checks& checks)
     app.WaitForExit();
 }
 
+// The file dialog a browse button opened, owned by the main dialog.
+HWND WaitForFileDialog(App& app, HWND dialog)
+{
+    HWND box = nullptr;
+    Require(WaitFor([&] { return (box = FindOwnedDialog(app.Id(), dialog)) != nullptr; }),
+            "no file dialog appeared");
+    return box;
+}
+
+// A name typed into the file dialog's name box (it has the focus when the
+// dialog opens) and OK pressed.
+void ChooseInFileDialog(HWND box, const std::wstring& name)
+{
+    HWND nameBox = nullptr;
+    Require(WaitFor([&] { return (nameBox = FocusOf(box)) != nullptr && IsChild(box, nameBox); }),
+            "the file dialog's name box has no focus");
+    SendMessageW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    Require(WaitFor([&] { return !IsWindow(box); }), "the file dialog stays open");
+}
+
+// The Open dialog gives the full path of the file chosen, and its folder
+// becomes the current directory: a relative input typed afterwards means a
+// file there. The settings stay in the start-up directory.
+void BrowseMovesTheCurrentDirectory(const Checks& checks)
+{
+    const std::wstring directory = checks.StartDirectory(L"browse");
+    const std::wstring data = directory + L"\\data";
+    CreateDirectoryW(data.c_str(), nullptr);
+    CopyFileW(checks.Fixture(L"blink.mot").c_str(), (data + L"\\picked.mot").c_str(), FALSE);
+    CopyFileW(checks.Fixture(L"blink.mot").c_str(), (data + L"\\relative.mot").c_str(), FALSE);
+
+    App app(directory);
+    const HWND dialog = app.WaitForDialog();
+    Click(dialog, IDC_BROWSE_INPUT);
+    ChooseInFileDialog(WaitForFileDialog(app, dialog), data + L"\\picked.mot");
+    WaitUntilIdle(dialog);
+    Require(WindowText(GetDlgItem(dialog, IDC_INPUT)) == data + L"\\picked.mot",
+            "edit 1000 does not show the chosen file");
+
+    SendMessageW(GetDlgItem(dialog, IDC_INPUT), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"relative.mot"));
+    Click(dialog, IDC_EXECUTE);
+    WaitUntilIdle(dialog);
+    Require(FindProcessDialog(app.Id(), L"Trelk_Dump", dialog) == nullptr,
+            "the run showed a message");
+    PressKey(dialog, VK_ESCAPE);
+    Require(app.WaitForExit() == 0, "the program failed");
+    RequireSameBytes(data + L"\\relative.txt", checks.Fixture(L"blink.txt"));
+    RequireSameBytes(checks.UserFile(directory, L"prm"), checks.Fixture(L"default.prm"));
+    Require(Exists(checks.UserFile(directory, L"dat")), "the settings were not saved");
+}
+
 // A second start while a message box is open: it ends, and the box is in
 // front. Then with the dialog minimised: it is restored.
 void SecondStartBringsTheFirstForward(const Checks& checks)
@@ -562,6 +623,8 @@ int main()
         ExecuteWritesDumpAndParameters(checks, L"japanese", WidenUtf8("入力ソース"), false, L"");
     });
     checks.Run("the filler G gives its message", [&] { FillerGGivesItsMessage(checks); });
+    checks.Run("the Open dialog moves the current directory",
+               [&] { BrowseMovesTheCurrentDirectory(checks); });
     checks.Run("a second start brings the first forward",
                [&] { SecondStartBringsTheFirstForward(checks); });
     return checks.Summary();
