@@ -7,7 +7,6 @@
 #include "CDumpDialog.h"
 #include "CenterWindow.h"
 #include "ResourceIds.h"
-#include "ResourceStrings.h"
 #include "WideText.h"
 
 namespace {
@@ -90,11 +89,15 @@ void Win32DialogWindow::AppendAboutEntry()
     const HMENU menu = GetSystemMenu(m_hWnd, FALSE);
     if (!menu)
         return;
-    const std::wstring text = WidenUtf8(LoadResourceString(IDS_ABOUTBOX));
-    if (text.empty())
+    // The string table of the program's resources (UTF-16 there).
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX,
+                                   reinterpret_cast<wchar_t*>(&text), 0);
+    if (length <= 0 || !text)
         return;
+    const std::wstring entry(text, static_cast<std::size_t>(length));
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
+    AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, entry.c_str());
 }
 
 bool Win32DialogWindow::OnCommand(int id, int code)
