@@ -13,8 +13,8 @@
 // a check failed.
 //
 // --pose shows the dialog for a screenshot (screenshot.sh): WHAT is dialog,
-// custom (the custom row chosen), about or message (the filler's message
-// box). It writes WORK\ready once the picture
+// custom (the custom row chosen), about, message (the filler's message
+// box), open or save (the file dialog of a browse button). It writes WORK\ready once the picture
 // stands and ends the program when WORK\done appears.
 //
 // Run as sort.exe it is a stand-in for the system's sort (wine has none):
@@ -560,6 +560,11 @@ int Pose(const std::wstring& what, const std::wstring& programs, const std::wstr
                     return FindProcessDialog(app.Id(), WidenUtf8("Trelk_Dumpのﾊﾞｰｼﾞｮﾝ情報"), dialog);
                 }),
                 "no about box appeared");
+    } else if (what == L"open" || what == L"save") {
+        if (what == L"save")
+            PostMessageW(GetDlgItem(dialog, IDC_SAME_AS_INPUT), BM_CLICK, 0, 0);
+        Click(dialog, what == L"open" ? IDC_BROWSE_INPUT : IDC_BROWSE_OUTPUT);
+        WaitForFileDialog(app, dialog);
     } else if (what == L"message") {
         const std::wstring input = directory + L"\\in.mot";
         WriteBytes(input, "S9030000FC\r\n");

@@ -4,10 +4,10 @@
 # virtual desktop drawing the captions):
 #   tests/windows/screenshot.sh [MINGW_BUILD_DIR] [OUT_DIR]
 # writes OUT_DIR/dialog.png, dialog-custom.png, menu.png (the window menu
-# with the about entry), about.png and message.png (MINGW_BUILD_DIR defaults
-# to build-mingw64, OUT_DIR to MINGW_BUILD_DIR/screenshots). Build the
-# targets Trelk_Dump, trelk_conv and trelk_frontend_check first. Needs xvfb,
-# xdotool, imagemagick and wine64.
+# with the about entry), about.png, message.png, open.png and save.png (the
+# file dialogs). MINGW_BUILD_DIR defaults to build-mingw64, OUT_DIR to
+# MINGW_BUILD_DIR/screenshots. Build the targets Trelk_Dump, trelk_conv and
+# trelk_frontend_check first. Needs xvfb, xdotool, imagemagick and wine64.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -65,3 +65,5 @@ shoot dialog-custom custom
 shoot menu dialog alt+space
 shoot about about
 shoot message message
+shoot open open
+shoot save save
