@@ -5,6 +5,9 @@
 #   bash setup.sh package   install what is missing, build, and write the
 #                           Debian package dist/trelk-dump_<version>_<arch>.deb
 #   bash setup.sh test      install what is missing, build, run every test
+#   bash setup.sh windows   install what is missing, build both programs for
+#                           32-bit and 64-bit Windows and write
+#                           dist/trelk-dump-win32.zip and -win64.zip
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,9 +23,12 @@ PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libx11-dev libxtst-dev
                xvfb xauth twm xfonts-base clang libclang-rt-14-dev
                desktop-file-utils lintian xdotool)
-# The Windows builds and wine to run them. wine32 (i386) only where the
-# kernel runs 32-bit programs: elsewhere its install scripts fail.
-WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64)
+# The Windows builds and their zip files.
+WINDOWS_BUILD_PACKAGES=(cmake g++-mingw-w64-i686 g++-mingw-w64-x86-64 zip)
+# wine to run them in the tests, with iconv (libc-bin) for its registry
+# file. wine32 (i386) only where the kernel runs 32-bit programs: elsewhere
+# its install scripts fail.
+WINDOWS_PACKAGES=("${WINDOWS_BUILD_PACKAGES[@]}" wine wine64)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -61,6 +67,25 @@ run_example() {
     done
 }
 
+# dist/trelk-dump-<name>.zip: the two programs of build-mingw<bits> and the
+# short README (UTF-8 with a byte-order mark and CR LF, as Notepad reads it
+# on every locale), all at the top of the zip.
+make_windows_zip() {  # make_windows_zip NAME BITS
+    local zip=$PWD/dist/trelk-dump-$1.zip staging
+    staging=$(mktemp -d)
+    cp "build-mingw$2/bin/Trelk_Dump.exe" "build-mingw$2/bin/trelk_conv.exe" "$staging/"
+    local version
+    version=$(sed -n 's/^project(TrelkDump VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    { printf '\xEF\xBB\xBF'
+      sed -e "s/@VERSION@/$version/" -e "s/@PLATFORM@/$2-bit/" -e 's/$/\r/' \
+          packaging/windows/README.txt; } >"$staging/README.txt"
+    mkdir -p dist
+    rm -f "$zip"
+    (cd "$staging" && zip -q -X "$zip" Trelk_Dump.exe trelk_conv.exe README.txt)
+    rm -rf "$staging"
+    echo "$zip"
+}
+
 stage() {  # stage TITLE: marks the log with the time spent so far
     echo "=== $1 ($SECONDS s)"
 }
@@ -89,6 +114,15 @@ case "${1:-}" in
         cmake --build --preset default -j"$(nproc)"
         make_package
         ;;
+    windows)
+        install_missing "${WINDOWS_BUILD_PACKAGES[@]}"
+        for bits in 32 64; do
+            cmake --preset "mingw$bits" >/dev/null
+            cmake --build --preset "mingw$bits" -j"$(nproc)" --target trelk_conv Trelk_Dump
+        done
+        make_windows_zip win32 32
+        make_windows_zip win64 64
+        ;;
     test)
         # shellcheck disable=SC2046
         install_missing "${PROGRAM_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
@@ -111,10 +145,12 @@ case "${1:-}" in
         tests/fuzz/smoke.sh
         stage "Windows builds under wine"
         tests/windows/run.sh
+        make_windows_zip win32 32
+        make_windows_zip win64 64
         stage "done"
         ;;
     *)
-        echo "usage: bash setup.sh example|package|test" >&2
+        echo "usage: bash setup.sh example|package|test|windows" >&2
         exit 2
         ;;
 esac

@@ -3,7 +3,9 @@
 # ImageMagick: a dark tile holding a sheet of dump lines, an address column
 # on the left and byte groups to its right. Only drawing primitives are used,
 # so the result does not depend on installed fonts.
-# Run it again after changing the drawing; the PNGs are committed.
+# The Windows icon file trelk_dump.ico holds the same three images.
+# Run it again after changing the drawing; the PNGs and the .ico are
+# committed, so that no build needs ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -32,3 +34,7 @@ draw() {  # draw SIZE: everything is laid out on a 32-unit grid and scaled
 for size in 16 32 48; do
     draw "$size"
 done
+
+# Stored as bitmaps, which every Windows version reads in an icon file.
+convert trelk_dump_16.png trelk_dump_32.png trelk_dump_48.png \
+    -compress none trelk_dump.ico

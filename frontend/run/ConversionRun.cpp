@@ -139,18 +139,30 @@ bool ConversionRun::RunCommands()
 {
     const bool sorting = Sorting();
     const std::string target = sorting ? SortFilePath(m_paths) : m_values.m_strOutputFile;
+    const std::string parameterFile = ParameterFilePath(m_paths);
     // The converter is found in the start-up directory, whatever the
     // current directory is by now.
-    const std::string convert = ShellQuote(m_paths.m_strStartDir) + kPathSeparator +
-                                "trelk_conv < " + ShellQuote(m_values.m_strInputFile) + " > " +
-                                ShellQuote(target) + " -p" + ShellQuote(ParameterFilePath(m_paths));
+    ShellCommand convert;
+    convert.line = ShellQuote(m_paths.m_strStartDir) + kPathSeparator + "trelk_conv < " +
+                   ShellQuote(m_values.m_strInputFile) + " > " + ShellQuote(target) + " -p" +
+                   ShellQuote(parameterFile);
+    convert.program = m_paths.InStartDir("trelk_conv");
+    convert.arguments = {"-p" + parameterFile};
+    convert.input = m_values.m_strInputFile;
+    convert.output = target;
+
     int status = 0;
     {
         BusyScope busy(m_platform);
         status = m_platform.RunCommand(convert);
-        if (sorting && !ConverterNotStarted(status))
-            m_platform.RunCommand("sort < " + ShellQuote(target) + " > " +
-                                  ShellQuote(m_values.m_strOutputFile));
+        if (sorting && !ConverterNotStarted(status)) {
+            ShellCommand sort;
+            sort.line = "sort < " + ShellQuote(target) + " > " + ShellQuote(m_values.m_strOutputFile);
+            sort.program = "sort";
+            sort.input = target;
+            sort.output = m_values.m_strOutputFile;
+            m_platform.RunCommand(sort);
+        }
     }
     // Otherwise the user would find an empty output and no word why.
     if (ConverterNotStarted(status))

@@ -15,9 +15,9 @@ RunPlatform::BoxAnswer WxRunPlatform::ShowMessage(const std::string& text, BoxTy
     return box.ShowModal() == wxID_OK ? BoxAnswer::Ok : BoxAnswer::Cancel;
 }
 
-int WxRunPlatform::RunCommand(const std::string& command)
+int WxRunPlatform::RunCommand(const ShellCommand& command)
 {
-    return RunShellCommand(command);
+    return ::RunCommand(command);
 }
 
 void WxRunPlatform::OpenDocument(const std::string& path)

@@ -12,7 +12,7 @@ public:
     explicit WxRunPlatform(wxWindow* parent) : m_parent(parent) {}
 
     BoxAnswer ShowMessage(const std::string& text, BoxType type) override;
-    int RunCommand(const std::string& command) override;
+    int RunCommand(const ShellCommand& command) override;
     void OpenDocument(const std::string& path) override;
     void BeginBusy() override;
     void EndBusy() override;

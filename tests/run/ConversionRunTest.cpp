@@ -365,6 +365,22 @@ TEST_P(CommandTest, RunsTheConverterAndSortWhenAsked)
     EXPECT_TRUE(m_platform.m_busyDuringCommands);
     EXPECT_EQ(m_platform.m_nBusy, 0);
     EXPECT_TRUE(m_platform.m_messages.empty());
+
+    // The same commands in parts, for a platform that starts them itself.
+    const std::string target = d + (GetParam().viaSortFile ? "/user.txt" : "/out.txt");
+    ASSERT_EQ(m_platform.m_commandParts.size(), expected.size());
+    const ShellCommand& convert = m_platform.m_commandParts[0];
+    EXPECT_EQ(convert.program, d + "/trelk_conv");
+    EXPECT_EQ(convert.arguments, std::vector<std::string>{"-p" + d + "/user.prm"});
+    EXPECT_EQ(convert.input, d + "/in.mot");
+    EXPECT_EQ(convert.output, target);
+    if (GetParam().viaSortFile) {
+        const ShellCommand& sort = m_platform.m_commandParts[1];
+        EXPECT_EQ(sort.program, "sort");
+        EXPECT_TRUE(sort.arguments.empty());
+        EXPECT_EQ(sort.input, target);
+        EXPECT_EQ(sort.output, d + "/out.txt");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, CommandTest, testing::Values(

@@ -35,9 +35,10 @@ public:
         return answer;
     }
 
-    int RunCommand(const std::string& command) override
+    int RunCommand(const ShellCommand& command) override
     {
-        m_commands.push_back(command);
+        m_commands.push_back(command.line);
+        m_commandParts.push_back(command);
         m_busyDuringCommands = m_busyDuringCommands && m_nBusy == 1;
         if (m_statuses.empty())
             return 0;
@@ -53,7 +54,8 @@ public:
     std::deque<BoxAnswer> m_answers;   // for the boxes, in order; then OK
     std::deque<int> m_statuses;        // for the commands, in order; then 0
     std::vector<Message> m_messages;
-    std::vector<std::string> m_commands;
+    std::vector<std::string> m_commands;      // the lines
+    std::vector<ShellCommand> m_commandParts; // the same commands in parts
     std::vector<std::string> m_opened;
     int m_nBusy = 0;
     bool m_busyDuringCommands = true;

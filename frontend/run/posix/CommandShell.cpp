@@ -52,3 +52,9 @@ int RunShellCommand(const std::string& command)
         return 128 + WTERMSIG(status);
     return -1;
 }
+
+// /bin/sh takes every path safely once quoted.
+int RunCommand(const ShellCommand& command)
+{
+    return RunShellCommand(command.line);
+}

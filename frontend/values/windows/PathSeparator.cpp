@@ -1,0 +1,3 @@
+#include "AppPaths.h"
+
+const char kPathSeparator[] = "\\";
