@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 
 #ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
 #include <io.h>
+#include <windows.h>
 #else
 #include <csignal>
 #include <unistd.h>
@@ -15,7 +17,37 @@ namespace SystemFile {
 
 #ifdef _WIN32
 using IoSize = unsigned int;
-static int sysOpen(const char* path) { return ::_open(path, _O_RDONLY | _O_BINARY); }
+
+static std::wstring widen(const char* utf8)
+{
+    const int size = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, nullptr, 0);
+    if (size <= 0)
+        return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, &wide[0], size);
+    wide.resize(static_cast<std::size_t>(size) - 1);
+    return wide;
+}
+
+static std::string narrow(const wchar_t* wide)
+{
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 0)
+        return std::string();
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, &utf8[0], size, nullptr, nullptr);
+    utf8.resize(static_cast<std::size_t>(size) - 1);
+    return utf8;
+}
+
+// A name that is no UTF-8 (bytes from a caller of our own) opens as it stands.
+static int sysOpen(const char* path)
+{
+    const std::wstring wide = widen(path);
+    if (wide.empty() && *path != '\0')
+        return ::_open(path, _O_RDONLY | _O_BINARY);
+    return ::_wopen(wide.c_str(), _O_RDONLY | _O_BINARY);
+}
 static int sysRead(int fd, char* buf, IoSize n) { return ::_read(fd, buf, n); }
 static int sysWrite(int fd, const char* buf, IoSize n) { return ::_write(fd, buf, n); }
 static void sysClose(int fd) { ::_close(fd); }
@@ -77,6 +109,16 @@ bool writeAll(int fd, const char* data, std::size_t size)
     }
     return true;
 }
+
+#ifdef _WIN32
+std::vector<std::string> arguments(int argc, const wchar_t* const* argv)
+{
+    std::vector<std::string> result;
+    for (int i = 0; i < argc; ++i)
+        result.push_back(narrow(argv[i]));
+    return result;
+}
+#endif
 
 void prepareStandardStreams()
 {

@@ -622,10 +622,10 @@ int main()
                        L"in & mkdir injected & %OS% !OS! (x) ^ ;,= '", true, sortDirectory);
                });
     // "ソ" is 83 5C in code page 932: a trail byte that reads as a backslash.
-    // (The start-up directory stays ASCII: trelk_conv.exe reads its -p name
-    // in the locale's ANSI code page, which need not have these characters.)
-    checks.Run("an input name in Japanese converts", [&] {
-        ExecuteWritesDumpAndParameters(checks, L"japanese", WidenUtf8("入力ソース"), false, L"");
+    // The start-up directory in Japanese too: trelk_conv.exe must open its
+    // parameter file there whatever the system's ANSI code page is.
+    checks.Run("an input name and a start-up directory in Japanese convert", [&] {
+        ExecuteWritesDumpAndParameters(checks, WidenUtf8("開始ソ"), WidenUtf8("入力ソース"), false, L"");
     });
     checks.Run("the filler G gives its message", [&] { FillerGGivesItsMessage(checks); });
     checks.Run("the Open dialog moves the current directory",
