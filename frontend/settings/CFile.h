@@ -45,5 +45,9 @@ public:
     std::int64_t GetPosition() const;
 
 private:
+    // The platform's open: a binary stream for one of the three flag
+    // combinations Open takes, or nullptr.
+    static std::FILE* OpenStream(const std::string& path, unsigned flags);
+
     std::FILE* m_pFile = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <process.h>
 #include <vector>
 
+#include "UniqueHandle.h"
 #include "WideText.h"
 
 namespace {
@@ -126,23 +127,6 @@ std::wstring QuoteArgument(const std::wstring& argument)
     return quoted;
 }
 
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : m_handle(handle) {}
-    ~Handle()
-    {
-        if (IsOpen())
-            CloseHandle(m_handle);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE && m_handle != nullptr; }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
-
 HANDLE OpenInheritable(const std::wstring& path, DWORD access, DWORD share, DWORD disposition)
 {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -155,17 +139,17 @@ HANDLE OpenInheritable(const std::wstring& path, DWORD access, DWORD share, DWOR
 // output are files this process opened, the way cmd.exe's < and > open them.
 int RunDirectly(const std::wstring& program, const ShellCommand& command)
 {
-    const Handle input(OpenInheritable(WidenCp932(command.input), GENERIC_READ,
+    const UniqueHandle input(OpenInheritable(WidenCp932(command.input), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
     if (!input.IsOpen())
         return kRedirectionFailed;
-    const Handle output(OpenInheritable(WidenCp932(command.output), GENERIC_WRITE, FILE_SHARE_READ,
+    const UniqueHandle output(OpenInheritable(WidenCp932(command.output), GENERIC_WRITE, FILE_SHARE_READ,
                                         CREATE_ALWAYS));
     if (!output.IsOpen())
         return kRedirectionFailed;
     // A program's complaints on standard error have nowhere to show in a
     // dialog program; cmd.exe would show them in a console window.
-    const Handle error(OpenInheritable(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    const UniqueHandle error(OpenInheritable(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                        OPEN_EXISTING));
 
     std::wstring line = QuoteArgument(program);

@@ -4,27 +4,10 @@
 
 #include <vector>
 
+#include "UniqueHandle.h"
 #include "WideText.h"
 
 namespace {
-
-// A handle closed on every way out.
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : m_handle(handle) {}
-    ~Handle()
-    {
-        if (IsOpen())
-            CloseHandle(m_handle);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
 
 // Opened as the run's checks open a file: for reading, shared with nobody,
 // so a file another program holds open counts as one that does not open. A
@@ -52,7 +35,7 @@ namespace FileAccess {
 FirstByte ReadFirstByte(const std::string& path)
 {
     FirstByte result;
-    const Handle file(OpenForReading(path));
+    const UniqueHandle file(OpenForReading(path));
     if (!file.IsOpen())
         return result;
     result.bOpened = true;
@@ -65,17 +48,17 @@ FirstByte ReadFirstByte(const std::string& path)
 
 bool OpensForReading(const std::string& path)
 {
-    return Handle(OpenForReading(path)).IsOpen();
+    return UniqueHandle(OpenForReading(path)).IsOpen();
 }
 
 bool CreateEmpty(const std::string& path)
 {
-    return Handle(CreateForWriting(path)).IsOpen();
+    return UniqueHandle(CreateForWriting(path)).IsOpen();
 }
 
 bool WriteWhole(const std::string& path, const std::string& bytes)
 {
-    const Handle file(CreateForWriting(path));
+    const UniqueHandle file(CreateForWriting(path));
     if (!file.IsOpen())
         return false;
     DWORD written = 0;
@@ -89,7 +72,7 @@ bool IsSameFile(const std::string& first, const std::string& second)
     const auto identify = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
         if (path.empty())
             return false;
-        const Handle file(CreateFileW(WidenCp932(path).c_str(), FILE_READ_ATTRIBUTES,
+        const UniqueHandle file(CreateFileW(WidenCp932(path).c_str(), FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         return file.IsOpen() && GetFileInformationByHandle(file.Get(), &info) &&

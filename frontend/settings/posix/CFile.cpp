@@ -14,15 +14,8 @@ bool IsDirectory(std::FILE* file)
 
 }  // namespace
 
-CFile::~CFile()
+std::FILE* CFile::OpenStream(const std::string& path, unsigned flags)
 {
-    Close();
-}
-
-bool CFile::Open(const std::string& path, unsigned flags)
-{
-    if (m_pFile)
-        return false;
     const char* mode = nullptr;
     if (flags == modeRead)
         mode = "rb";
@@ -31,45 +24,18 @@ bool CFile::Open(const std::string& path, unsigned flags)
     else if (flags == (modeCreateNew | modeWrite))
         mode = "wbx";
     else
-        return false;
-    m_pFile = std::fopen(path.c_str(), mode);
-    if (!m_pFile)
-        return false;
-    if (flags == modeRead && IsDirectory(m_pFile)) {
-        Close();
-        return false;
+        return nullptr;
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (file && flags == modeRead && IsDirectory(file)) {
+        std::fclose(file);
+        return nullptr;
     }
-    std::setvbuf(m_pFile, nullptr, _IONBF, 0);
-    return true;
-}
-
-bool CFile::Close()
-{
-    if (!m_pFile)
-        return true;
-    const bool ok = std::fclose(m_pFile) == 0;
-    m_pFile = nullptr;
-    return ok;
-}
-
-std::size_t CFile::Read(void* buffer, std::size_t count)
-{
-    return m_pFile ? std::fread(buffer, 1, count, m_pFile) : 0;
-}
-
-bool CFile::Write(const void* buffer, std::size_t count)
-{
-    return m_pFile && std::fwrite(buffer, 1, count, m_pFile) == count;
+    return file;
 }
 
 bool CFile::Sync()
 {
     return m_pFile && std::fflush(m_pFile) == 0 && fsync(fileno(m_pFile)) == 0;
-}
-
-bool CFile::IsError() const
-{
-    return !m_pFile || std::ferror(m_pFile) != 0;
 }
 
 std::int64_t CFile::GetLength()

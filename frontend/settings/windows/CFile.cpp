@@ -11,7 +11,7 @@ namespace {
 
 // The file opened by its UTF-16 name (the path is code page 932 on every
 // locale), then handed to the C runtime as a binary stream.
-std::FILE* OpenStream(const std::string& path, DWORD access, DWORD disposition)
+std::FILE* OpenWide(const std::string& path, DWORD access, DWORD disposition)
 {
     if (path.empty())
         return nullptr;
@@ -35,46 +35,15 @@ std::FILE* OpenStream(const std::string& path, DWORD access, DWORD disposition)
 
 }  // namespace
 
-CFile::~CFile()
+std::FILE* CFile::OpenStream(const std::string& path, unsigned flags)
 {
-    Close();
-}
-
-bool CFile::Open(const std::string& path, unsigned flags)
-{
-    if (m_pFile)
-        return false;
     if (flags == modeRead)
-        m_pFile = OpenStream(path, GENERIC_READ, OPEN_EXISTING);
-    else if (flags == (modeCreate | modeWrite))
-        m_pFile = OpenStream(path, GENERIC_WRITE, CREATE_ALWAYS);
-    else if (flags == (modeCreateNew | modeWrite))
-        m_pFile = OpenStream(path, GENERIC_WRITE, CREATE_NEW);
-    else
-        return false;
-    if (!m_pFile)
-        return false;
-    std::setvbuf(m_pFile, nullptr, _IONBF, 0);
-    return true;
-}
-
-bool CFile::Close()
-{
-    if (!m_pFile)
-        return true;
-    const bool ok = std::fclose(m_pFile) == 0;
-    m_pFile = nullptr;
-    return ok;
-}
-
-std::size_t CFile::Read(void* buffer, std::size_t count)
-{
-    return m_pFile ? std::fread(buffer, 1, count, m_pFile) : 0;
-}
-
-bool CFile::Write(const void* buffer, std::size_t count)
-{
-    return m_pFile && std::fwrite(buffer, 1, count, m_pFile) == count;
+        return OpenWide(path, GENERIC_READ, OPEN_EXISTING);
+    if (flags == (modeCreate | modeWrite))
+        return OpenWide(path, GENERIC_WRITE, CREATE_ALWAYS);
+    if (flags == (modeCreateNew | modeWrite))
+        return OpenWide(path, GENERIC_WRITE, CREATE_NEW);
+    return nullptr;
 }
 
 bool CFile::Sync()
@@ -83,11 +52,6 @@ bool CFile::Sync()
         return false;
     const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(m_pFile)));
     return handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle);
-}
-
-bool CFile::IsError() const
-{
-    return !m_pFile || std::ferror(m_pFile) != 0;
 }
 
 std::int64_t CFile::GetLength()
