@@ -314,6 +314,16 @@ public:
         return directory + L"\\" + m_user + L"." + extension;
     }
 
+    // The input, a copy of blink.mot, and the default settings naming it
+    // in the start-up directory.
+    void PlaceInputAndSettings(const std::wstring& directory, const std::wstring& input,
+                               bool sort) const
+    {
+        Require(CopyFileW(Fixture(L"blink.mot").c_str(), input.c_str(), FALSE) != 0,
+                "cannot copy the input");
+        WriteBytes(UserFile(directory, L"dat"), Settings(input, sort));
+    }
+
     // The default settings with item 1 (the input file) and item 11 (sort).
     std::string Settings(const std::wstring& input, bool sort) const
     {
@@ -366,9 +376,7 @@ void ExecuteWritesDumpAndParameters(const Checks& checks, const std::wstring& st
 {
     const std::wstring directory = checks.StartDirectory(startName);
     const std::wstring input = directory + L"\\" + inputName + L".mot";
-    Require(CopyFileW(checks.Fixture(L"blink.mot").c_str(), input.c_str(), FALSE) != 0,
-            "cannot copy the input");
-    WriteBytes(checks.UserFile(directory, L"dat"), checks.Settings(input, sort));
+    checks.PlaceInputAndSettings(directory, input, sort);
 
     App app(directory, sortDirectory);
     const HWND dialog = app.WaitForDialog();
@@ -408,8 +416,7 @@ void FillerGGivesItsMessage(const Checks& checks)
 {
     const std::wstring directory = checks.StartDirectory(L"filler");
     const std::wstring input = directory + L"\\in.mot";
-    CopyFileW(checks.Fixture(L"blink.mot").c_str(), input.c_str(), FALSE);
-    WriteBytes(checks.UserFile(directory, L"dat"), checks.Settings(input, false));
+    checks.PlaceInputAndSettings(directory, input, false);
     App app(directory);
     const HWND dialog = app.WaitForDialog();
     const HWND box = ShowFillerMessage(app, dialog);
@@ -482,8 +489,7 @@ void SecondStartBringsTheFirstForward(const Checks& checks)
 {
     const std::wstring directory = checks.StartDirectory(L"second");
     const std::wstring input = directory + L"\\in.mot";
-    CopyFileW(checks.Fixture(L"blink.mot").c_str(), input.c_str(), FALSE);
-    WriteBytes(checks.UserFile(directory, L"dat"), checks.Settings(input, false));
+    checks.PlaceInputAndSettings(directory, input, false);
     App first(directory);
     const HWND dialog = first.WaitForDialog();
     const HWND box = ShowFillerMessage(first, dialog);
