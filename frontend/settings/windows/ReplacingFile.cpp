@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "UniqueHandle.h"
 #include "WideText.h"
 
 namespace {
@@ -15,16 +16,12 @@ enum class Existing { None, DiskFile, Device, Refused };
 // is "cannot be opened", as it was when the file was emptied in place.
 Existing Probe(const std::wstring& path)
 {
-    const HANDLE probe = CreateFileW(path.c_str(), GENERIC_WRITE,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (probe == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        return (error == ERROR_FILE_NOT_FOUND) ? Existing::None : Existing::Refused;
-    }
-    const DWORD type = GetFileType(probe);
-    CloseHandle(probe);
-    return type == FILE_TYPE_DISK ? Existing::DiskFile : Existing::Device;
+    const UniqueHandle probe(CreateFileW(path.c_str(), GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!probe.IsOpen())
+        return (GetLastError() == ERROR_FILE_NOT_FOUND) ? Existing::None : Existing::Refused;
+    return GetFileType(probe.Get()) == FILE_TYPE_DISK ? Existing::DiskFile : Existing::Device;
 }
 
 bool Exists(const std::wstring& path)

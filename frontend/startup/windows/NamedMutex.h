@@ -3,6 +3,7 @@
 #include <string>
 
 #include "NamedLock.h"
+#include "UniqueHandle.h"
 
 // The per-user lock on Windows: the named mutex "TRELK_DUMP_<user>_MUTEX",
 // shared by every process that opens the same name, not owned when made.
@@ -12,13 +13,10 @@ class NamedMutex : public NamedLock {
 public:
     // The name is code page 932, like the user name in it.
     explicit NamedMutex(const std::string& name);
-    ~NamedMutex() override;
-    NamedMutex(const NamedMutex&) = delete;
-    NamedMutex& operator=(const NamedMutex&) = delete;
 
     void Lock() override;
     void Unlock() override;
 
 private:
-    void* m_hMutex;
+    const UniqueHandle m_mutex;
 };
