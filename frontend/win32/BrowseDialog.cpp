@@ -27,14 +27,16 @@ std::wstring SystemFilter(const char* barred)
     return filter;
 }
 
-}  // namespace
-
+// True when the file name (the part after the last separator) holds a
+// wildcard: such a name is a filter, never a file.
 bool IsWildcardName(const std::wstring& path)
 {
     const std::wstring::size_type separator = path.find_last_of(L"\\/:");
     const std::wstring name = separator == std::wstring::npos ? path : path.substr(separator + 1);
     return name.find_first_of(L"*?") != std::wstring::npos;
 }
+
+}  // namespace
 
 std::optional<std::string> BrowseForFile(HWND owner, BrowseKind kind)
 {

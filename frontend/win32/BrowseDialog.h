@@ -15,7 +15,3 @@
 // or when the name is only a wildcard pattern.
 enum class BrowseKind { Open, Save };
 std::optional<std::string> BrowseForFile(HWND owner, BrowseKind kind);
-
-// True when the file name (the part after the last separator) holds a
-// wildcard: such a name is a filter, never a file.
-bool IsWildcardName(const std::wstring& path);
