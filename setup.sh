@@ -67,17 +67,17 @@ run_example() {
     done
 }
 
-# dist/trelk-dump-<name>.zip: the two programs of build-mingw<bits> and the
-# short README (UTF-8 with a byte-order mark and CR LF, as Notepad reads it
-# on every locale), all at the top of the zip.
-make_windows_zip() {  # make_windows_zip NAME BITS
-    local zip=$PWD/dist/trelk-dump-$1.zip staging
+# dist/trelk-dump-win<bits>.zip: the two programs of build-mingw<bits> and
+# the short README (UTF-8 with a byte-order mark and CR LF, as Notepad reads
+# it on every locale), all at the top of the zip.
+make_windows_zip() {  # make_windows_zip BITS
+    local zip=$PWD/dist/trelk-dump-win$1.zip staging
     staging=$(mktemp -d)
-    cp "build-mingw$2/bin/Trelk_Dump.exe" "build-mingw$2/bin/trelk_conv.exe" "$staging/"
+    cp "build-mingw$1/bin/Trelk_Dump.exe" "build-mingw$1/bin/trelk_conv.exe" "$staging/"
     local version
     version=$(sed -n 's/^project(TrelkDump VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
     { printf '\xEF\xBB\xBF'
-      sed -e "s/@VERSION@/$version/" -e "s/@PLATFORM@/$2-bit/" -e 's/$/\r/' \
+      sed -e "s/@VERSION@/$version/" -e "s/@PLATFORM@/$1-bit/" -e 's/$/\r/' \
           packaging/windows/README.txt; } >"$staging/README.txt"
     mkdir -p dist
     rm -f "$zip"
@@ -120,8 +120,8 @@ case "${1:-}" in
             cmake --preset "mingw$bits" >/dev/null
             cmake --build --preset "mingw$bits" -j"$(nproc)" --target trelk_conv Trelk_Dump
         done
-        make_windows_zip win32 32
-        make_windows_zip win64 64
+        make_windows_zip 32
+        make_windows_zip 64
         ;;
     test)
         # shellcheck disable=SC2046
@@ -145,8 +145,8 @@ case "${1:-}" in
         tests/fuzz/smoke.sh
         stage "Windows builds under wine"
         tests/windows/run.sh
-        make_windows_zip win32 32
-        make_windows_zip win64 64
+        make_windows_zip 32
+        make_windows_zip 64
         stage "done"
         ;;
     *)
