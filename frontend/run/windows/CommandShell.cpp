@@ -140,17 +140,17 @@ HANDLE OpenInheritable(const std::wstring& path, DWORD access, DWORD share, DWOR
 int RunDirectly(const std::wstring& program, const ShellCommand& command)
 {
     const UniqueHandle input(OpenInheritable(WidenCp932(command.input), GENERIC_READ,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
     if (!input.IsOpen())
         return kRedirectionFailed;
-    const UniqueHandle output(OpenInheritable(WidenCp932(command.output), GENERIC_WRITE, FILE_SHARE_READ,
-                                        CREATE_ALWAYS));
+    const UniqueHandle output(OpenInheritable(WidenCp932(command.output), GENERIC_WRITE,
+                                              FILE_SHARE_READ, CREATE_ALWAYS));
     if (!output.IsOpen())
         return kRedirectionFailed;
     // A program's complaints on standard error have nowhere to show in a
     // dialog program; cmd.exe would show them in a console window.
-    const UniqueHandle error(OpenInheritable(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       OPEN_EXISTING));
+    const UniqueHandle error(OpenInheritable(L"NUL", GENERIC_WRITE,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
 
     std::wstring line = QuoteArgument(program);
     for (const std::string& argument : command.arguments)

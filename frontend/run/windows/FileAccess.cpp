@@ -73,8 +73,9 @@ bool IsSameFile(const std::string& first, const std::string& second)
         if (path.empty())
             return false;
         const UniqueHandle file(CreateFileW(WidenCp932(path).c_str(), FILE_READ_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                            nullptr));
         return file.IsOpen() && GetFileInformationByHandle(file.Get(), &info) &&
                !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
     };
