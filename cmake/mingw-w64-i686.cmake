@@ -1,4 +1,4 @@
-# Cross build of trelk_conv.exe for 32-bit Windows with Debian's mingw-w64.
+# Cross build of the Windows programs for 32-bit Windows with Debian's mingw-w64.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 

@@ -1,4 +1,4 @@
-# Cross build of trelk_conv.exe for 64-bit Windows with Debian's mingw-w64.
+# Cross build of the Windows programs for 64-bit Windows with Debian's mingw-w64.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
