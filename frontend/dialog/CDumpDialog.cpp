@@ -50,8 +50,7 @@ void CDumpDialog::ShowValues()
     w.EnableControl(IDC_BROWSE_OUTPUT, !derived);
 
     // A damaged settings file may hold a row outside the table: row 0 then.
-    const bool inTable = m_nFormatPreset >= 0 && m_nFormatPreset < kFormatPresetCount;
-    w.SelectRow(IDC_FORMAT_PRESET, inTable ? m_nFormatPreset : 0);
+    w.SelectRow(IDC_FORMAT_PRESET, PresetIndex(m_nFormatPreset));
     const FormatPreset& row = PresetRow(m_nFormatPreset);
     const bool custom = IsCustomPreset(row);
     // A preset's format is plain ASCII: the same bytes in every encoding.

@@ -26,14 +26,10 @@ LoadResult Load(const std::string& path, DumpValues& values)
 SaveResult Save(const std::string& path, DumpValues& values,
                 const std::function<void(SaveStep)>& onStep)
 {
-    const auto step = [&onStep](SaveStep at) {
-        if (onStep)
-            onStep(at);
-    };
     ReplacingFile file(path);
     if (!file.Open())
         return SaveResult::NotOpened;
-    step(SaveStep::Opened);
+    onStep(SaveStep::Opened);
     try {
         CArchive archive(file.File(), CArchive::store);
         values.Serialize(archive);
@@ -42,7 +38,7 @@ SaveResult Save(const std::string& path, DumpValues& values,
         file.Discard();
         return SaveResult::WriteFailed;
     }
-    step(SaveStep::Written);
+    onStep(SaveStep::Written);
     return file.Commit() ? SaveResult::Saved : SaveResult::WriteFailed;
 }
 

@@ -32,10 +32,10 @@ enum class SaveStep {
     Written,  // every byte is written, the old file not yet replaced
 };
 
-// Writes the eighteen items. The new content replaces the file only once it
-// is complete and on disk: a failed or interrupted save leaves the old
-// settings as they were.
+// Writes the eighteen items, telling onStep each point it passes. The new
+// content replaces the file only once it is complete and on disk: a failed
+// or interrupted save leaves the old settings as they were.
 SaveResult Save(const std::string& path, DumpValues& values,
-                const std::function<void(SaveStep)>& onStep = {});
+                const std::function<void(SaveStep)>& onStep);
 
 }  // namespace SettingsFile

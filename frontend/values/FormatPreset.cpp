@@ -38,12 +38,15 @@ const FormatPreset g_formatPresets[kFormatPresetCount] = {
      "%08X : %02X%02X%02X%02X %02X%02X%02X%02X %02X%02X%02X%02X %02X%02X%02X%02X : %-16s"},
 };
 
-const FormatPreset& PresetRow(int32_t index)
+int PresetIndex(int32_t index)
 {
     // Only a damaged settings file holds an index outside the table.
-    if (index < 0 || index >= kFormatPresetCount)
-        index = 0;
-    return g_formatPresets[index];
+    return (index < 0 || index >= kFormatPresetCount) ? 0 : index;
+}
+
+const FormatPreset& PresetRow(int32_t index)
+{
+    return g_formatPresets[PresetIndex(index)];
 }
 
 bool IsCustomPreset(const FormatPreset& row)

@@ -14,7 +14,9 @@ constexpr int kFormatPresetCount = 17;
 
 extern const FormatPreset g_formatPresets[kFormatPresetCount];
 
-// The row for a stored preset index; an index outside 0..16 reads as row 0.
+// The row a stored preset index stands for: the index itself inside
+// 0..16, row 0 outside.
+int PresetIndex(int32_t index);
 const FormatPreset& PresetRow(int32_t index);
 
 // The custom row is recognised by its description ("独自フォーマット" at

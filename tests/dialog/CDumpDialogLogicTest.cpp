@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "AppPaths.h"
@@ -13,6 +12,7 @@
 #include "FormatPreset.h"
 #include "ResourceIds.h"
 #include "RunTestFiles.h"
+#include "StoredValues.h"
 
 namespace {
 
@@ -29,16 +29,6 @@ protected:
     CDumpDialog m_dialog;
     FakeDialogWindow m_window;
 };
-
-// Every stored item, for comparing whole sets of values.
-auto Stored(const DumpValues& v)
-{
-    return std::tie(v.m_strInputFile, v.m_bOpenOutput, v.m_bSameAsInput, v.m_strOutputExt,
-                    v.m_strOutputFile, v.m_nFormatPreset, v.m_strLineFormat, v.m_strCustomFormat,
-                    v.m_strFiller, v.m_strGapText, v.m_bSortOutput, v.m_strS0Format,
-                    v.m_strS9Format, v.m_strH01Format, v.m_strH02Format, v.m_strH03Format,
-                    v.m_strH04Format, v.m_strH05Format);
-}
 
 struct ControlState {
     int id;
@@ -214,10 +204,11 @@ TEST_F(DialogLogicTest, DefaultsResetEveryValueAndControl)
 
     m_dialog.OnDefaults();
 
-    EXPECT_EQ(Stored(m_dialog), Stored(defaults));
+    EXPECT_EQ(StoredValues(m_dialog), StoredValues(defaults));
     EXPECT_EQ(m_dialog.m_strBrowsedOutput, "");
     m_dialog.TakeValues();
-    EXPECT_EQ(Stored(m_dialog), Stored(defaults)) << "the controls do not show the defaults";
+    EXPECT_EQ(StoredValues(m_dialog), StoredValues(defaults))
+        << "the controls do not show the defaults";
 }
 
 TEST_F(DialogLogicTest, SameAsInputTakesItsStateAndShowsTheValues)

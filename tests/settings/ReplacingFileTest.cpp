@@ -9,20 +9,13 @@
 #include <unistd.h>
 
 #include "CFile.h"
+#include "DirectoryEntries.h"
 #include "ReplacingFile.h"
 #include "SettingsFiles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::set<std::string> Entries(const std::string& directory)
-{
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(directory))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 mode_t Permissions(const std::string& path)
 {
@@ -52,7 +45,7 @@ TEST(ReplacingFile, OldFileStaysUntilTheCommit)
     EXPECT_EQ(ReadBytes(path), "old");
     ASSERT_TRUE(file.Commit());
     EXPECT_EQ(ReadBytes(path), "new content");
-    EXPECT_EQ(Entries(Directory(path)), std::set<std::string>{"user.dat"});
+    EXPECT_EQ(DirectoryEntries(Directory(path)), std::set<std::string>{"user.dat"});
 }
 
 // Given up, or never committed: the old file as it was, nothing else left.
@@ -71,7 +64,7 @@ TEST(ReplacingFile, UnfinishedWriteLeavesTheOldFileAndNoTemporary)
                 file.Discard();
         }
         EXPECT_EQ(ReadBytes(path), "old");
-        EXPECT_EQ(Entries(Directory(path)), std::set<std::string>{"user.dat"});
+        EXPECT_EQ(DirectoryEntries(Directory(path)), std::set<std::string>{"user.dat"});
     }
 }
 
@@ -119,7 +112,7 @@ TEST(ReplacingFile, ReplacesTheFileAtTheEndOfALink)
     ASSERT_TRUE(file.Commit());
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadBytes(real), "new");
-    EXPECT_EQ(Entries(dir.File("kept")), std::set<std::string>{"user.dat"});
+    EXPECT_EQ(DirectoryEntries(dir.File("kept")), std::set<std::string>{"user.dat"});
 }
 
 // What a save killed half-way leaves behind goes with the next save.
@@ -134,7 +127,7 @@ TEST(ReplacingFile, TemporaryLeftByAKilledSaveIsReplaced)
     ASSERT_TRUE(WriteAll(file, "new"));
     ASSERT_TRUE(file.Commit());
     EXPECT_EQ(ReadBytes(path), "new");
-    EXPECT_EQ(Entries(Directory(path)), std::set<std::string>{"user.dat"});
+    EXPECT_EQ(DirectoryEntries(Directory(path)), std::set<std::string>{"user.dat"});
 }
 
 TEST(ReplacingFile, DirectoryDoesNotOpen)
@@ -145,7 +138,7 @@ TEST(ReplacingFile, DirectoryDoesNotOpen)
     ReplacingFile file(path);
     EXPECT_FALSE(file.Open());
     EXPECT_TRUE(fs::is_directory(path));
-    EXPECT_EQ(Entries(Directory(path)), std::set<std::string>{"user.dat"});
+    EXPECT_EQ(DirectoryEntries(Directory(path)), std::set<std::string>{"user.dat"});
 }
 
 TEST(ReplacingFile, MissingDirectoryDoesNotOpen)

@@ -3,27 +3,17 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
-#include <tuple>
 
 #include "CArchive.h"
 #include "CArchiveException.h"
 #include "DumpValues.h"
 #include "FormatPreset.h"
 #include "SettingsFiles.h"
+#include "StoredValues.h"
 
 namespace {
 
 const std::string kGoldenFile = TRELK_SETTINGS_GOLDEN;
-
-// The eighteen stored values, for comparing two sets in one go.
-auto Stored(const DumpValues& v)
-{
-    return std::tie(v.m_strInputFile, v.m_bOpenOutput, v.m_bSameAsInput, v.m_strOutputExt,
-                    v.m_strOutputFile, v.m_nFormatPreset, v.m_strLineFormat, v.m_strCustomFormat,
-                    v.m_strFiller, v.m_strGapText, v.m_bSortOutput, v.m_strS0Format,
-                    v.m_strS9Format, v.m_strH01Format, v.m_strH02Format, v.m_strH03Format,
-                    v.m_strH04Format, v.m_strH05Format);
-}
 
 std::string StringItem(const std::string& text)
 {
@@ -97,7 +87,7 @@ TEST(SettingsFile, GoldenFileLoadsAsDefaults)
 {
     DumpValues loaded = DistinctValues();
     Load(kGoldenFile, loaded);
-    EXPECT_EQ(Stored(loaded), Stored(DumpValues{}));
+    EXPECT_EQ(StoredValues(loaded), StoredValues(DumpValues{}));
     EXPECT_EQ(loaded.m_strLineFormat, g_formatPresets[0].pszFormat);
 }
 
@@ -118,7 +108,7 @@ TEST(SettingsFile, ItemsAreReadInOrderAndTakenUnchanged)
     DumpValues loaded;
     loaded.m_strBrowsedOutput = "kept";
     Load(path, loaded);
-    EXPECT_EQ(Stored(loaded), Stored(DistinctValues()));
+    EXPECT_EQ(StoredValues(loaded), StoredValues(DistinctValues()));
     // Not an item of the file: a load leaves it alone.
     EXPECT_EQ(loaded.m_strBrowsedOutput, "kept");
 }
@@ -184,7 +174,7 @@ TEST_P(ExtraBytes, AfterItem18LoadAndAreDroppedByTheNextSave)
     WriteBytes(path, DistinctFile() + GetParam().bytes);
     DumpValues loaded;
     Load(path, loaded);
-    EXPECT_EQ(Stored(loaded), Stored(DistinctValues()));
+    EXPECT_EQ(StoredValues(loaded), StoredValues(DistinctValues()));
 
     Store(path, loaded);
     EXPECT_EQ(ReadBytes(path), DistinctFile());
