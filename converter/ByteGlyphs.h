@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 // How one value shows in a dump: hexadecimal digits, and one character in
 // the text column. Every rendering of a value -- the format engine, the line
@@ -44,6 +45,16 @@ inline constexpr PairTable kPairs{};
 inline const char (*pairsOf(bool upper))[2]
 {
     return upper ? kPairs.upper : kPairs.lower;
+}
+
+// The eight digits of a 32-bit value, as %08X or %08x print it (`pairs`
+// from pairsOf): four table look-ups.
+inline void writeEightDigits(char* out, std::uint32_t value, const char (*pairs)[2])
+{
+    std::memcpy(out, pairs[value >> 24], 2);
+    std::memcpy(out + 2, pairs[(value >> 16) & 0xFF], 2);
+    std::memcpy(out + 4, pairs[(value >> 8) & 0xFF], 2);
+    std::memcpy(out + 6, pairs[value & 0xFF], 2);
 }
 
 }  // namespace ByteGlyphs

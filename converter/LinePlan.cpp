@@ -172,14 +172,6 @@ void copyImage(char* out, const std::string& image)
     std::memcpy(out + size - kCopyBlock, image.data() + size - kCopyBlock, kCopyBlock);
 }
 
-void writeAddress(char* at, std::uint32_t address, const char (*pairs)[2])
-{
-    std::memcpy(at, pairs[address >> 24], 2);
-    std::memcpy(at + 2, pairs[(address >> 16) & 0xFF], 2);
-    std::memcpy(at + 4, pairs[(address >> 8) & 0xFF], 2);
-    std::memcpy(at + 6, pairs[address & 0xFF], 2);
-}
-
 }  // namespace
 
 char* LinePlan::write(char* out, std::uint32_t address, const std::int32_t* values) const
@@ -189,7 +181,7 @@ char* LinePlan::write(char* out, std::uint32_t address, const std::int32_t* valu
         return nullptr;
     copyImage(out, image_);
     if (addressAt_ != kNoField)
-        writeAddress(out + addressAt_, address, addressPairs_);
+        ByteGlyphs::writeEightDigits(out + addressAt_, address, addressPairs_);
     const char* digits = reinterpret_cast<const char*>(glyphs.hex);
     for (const DigitCopy& copy : copies_[0])
         std::memcpy(out + copy.to, digits + copy.from, 8);

@@ -77,13 +77,6 @@ bool LineReader::findLineFeed(std::size_t from, std::size_t& lf) const
     return true;
 }
 
-// Bytes from the current line's start to the LF at `lf`, which ends it.
-std::size_t LineReader::lengthTo(std::size_t lf) const
-{
-    const std::size_t length = lf - begin_;
-    return length > 0 && buffer_[lf - 1] == '\r' ? length - 1 : length;  // CR LF reads as LF
-}
-
 // The current line ends at the LF at `lf`: hands out its bytes up to there.
 std::string_view LineReader::handOut(std::size_t lf)
 {

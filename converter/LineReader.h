@@ -41,7 +41,7 @@ public:
             const void* lf = std::memchr(start, '\n', end_ - begin_);
             if (lf) {
                 const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
-                const std::size_t length = end > 0 && start[end - 1] == '\r' ? end - 1 : end;  // CR LF reads as LF
+                const std::size_t length = lengthTo(begin_ + end);
                 if (length <= kLineHead) {
                     line = std::string_view(start, length);
                     begin_ += end + 1;
@@ -63,7 +63,12 @@ private:
     bool readLine(std::string_view& line);
     bool refill();
     bool findLineFeed(std::size_t from, std::size_t& lf) const;
-    std::size_t lengthTo(std::size_t lf) const;
+    // Bytes from the current line's start to the LF at `lf`, which ends it.
+    std::size_t lengthTo(std::size_t lf) const
+    {
+        const std::size_t length = lf - begin_;
+        return length > 0 && buffer_[lf - 1] == '\r' ? length - 1 : length;  // CR LF reads as LF
+    }
     std::string_view handOut(std::size_t lf);
     void skipLineRest();
 

@@ -266,10 +266,7 @@ char* PrintfFormat::formatHex(char* out, const Piece& piece, std::uint32_t value
         return out + 2;
     }
     char digits[8];
-    std::memcpy(digits, pairs[value >> 24], 2);
-    std::memcpy(digits + 2, pairs[(value >> 16) & 0xFF], 2);
-    std::memcpy(digits + 4, pairs[(value >> 8) & 0xFF], 2);
-    std::memcpy(digits + 6, pairs[value & 0xFF], 2);
+    ByteGlyphs::writeEightDigits(digits, value, pairs);
     if (zeroLed && piece.width == 8) {  // an address
         std::memcpy(out, digits, 8);
         return out + 8;
