@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "CFile.h"
 
@@ -13,9 +14,9 @@
 // in place, as there is nothing to put in its stead.
 class ReplacingFile {
 public:
-    explicit ReplacingFile(std::string path);
+    explicit ReplacingFile(std::string path) : m_strPath(std::move(path)) {}
     // An unfinished write removes its temporary file.
-    ~ReplacingFile();
+    ~ReplacingFile() { Discard(); }
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 

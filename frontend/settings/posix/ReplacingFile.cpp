@@ -7,7 +7,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace {
 
@@ -38,13 +37,6 @@ void SyncDirectory(const std::string& directory)
 }
 
 }  // namespace
-
-ReplacingFile::ReplacingFile(std::string path) : m_strPath(std::move(path)) {}
-
-ReplacingFile::~ReplacingFile()
-{
-    Discard();
-}
 
 bool ReplacingFile::Open()
 {

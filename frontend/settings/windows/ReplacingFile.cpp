@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <utility>
-
 #include "UniqueHandle.h"
 #include "WideText.h"
 
@@ -30,13 +28,6 @@ bool Exists(const std::wstring& path)
 }
 
 }  // namespace
-
-ReplacingFile::ReplacingFile(std::string path) : m_strPath(std::move(path)) {}
-
-ReplacingFile::~ReplacingFile()
-{
-    Discard();
-}
 
 bool ReplacingFile::Open()
 {
