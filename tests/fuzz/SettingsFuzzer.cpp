@@ -15,11 +15,11 @@
 #include "CArchiveException.h"
 #include "CFile.h"
 #include "DumpValues.h"
+#include "StoredValues.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <tuple>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -34,15 +34,6 @@ constexpr std::size_t kPipeCapacity = 64 * 1024;
 std::int64_t heapBound(std::size_t fileSize)
 {
     return 64 * 1024 + 4 * static_cast<std::int64_t>(fileSize);
-}
-
-auto storedItems(const DumpValues& v)
-{
-    return std::tie(v.m_strInputFile, v.m_bOpenOutput, v.m_bSameAsInput, v.m_strOutputExt,
-                    v.m_strOutputFile, v.m_nFormatPreset, v.m_strLineFormat, v.m_strCustomFormat,
-                    v.m_strFiller, v.m_strGapText, v.m_bSortOutput, v.m_strS0Format, v.m_strS9Format,
-                    v.m_strH01Format, v.m_strH02Format, v.m_strH03Format, v.m_strH04Format,
-                    v.m_strH05Format);
 }
 
 // Loads from an opened file; false on CArchiveException.
@@ -121,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         DumpValues fromPipe;
         check(loadPipe(bytes, fromPipe) == loaded, "a pipe and a file load differently");
         if (loaded)
-            check(storedItems(fromPipe) == storedItems(values), "a pipe and a file give other values");
+            check(StoredValues(fromPipe) == StoredValues(values), "a pipe and a file give other values");
     }
     if (!loaded)
         return 0;
@@ -131,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     input.assign(first);
     DumpValues again;
     check(loadFile(input.path(), again, first.size()), "a stored file does not load");
-    check(storedItems(again) == storedItems(values), "values change on the way through the file");
+    check(StoredValues(again) == StoredValues(values), "values change on the way through the file");
     check(store(again) == first, "storing the same values gives other bytes");
     return 0;
 }
