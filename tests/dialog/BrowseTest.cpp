@@ -149,7 +149,7 @@ TEST(DumpDialogBrowse, OutputNameGetsTheDefaultExtension)
         OpenDialog dialog;
         dialog->m_bSameAsInput = 0;
         DumpDialogWindow& w = dialog.Init();
-    CDumpDialog& d = dialog.Values();
+        CDumpDialog& d = dialog.Values();
         FileDialogSeen seen;
         wxTEST_DIALOG(user::Click(w, IDC_BROWSE_OUTPUT),
                       ExpectFileDialog(&seen, dir.Path() + "/" + c.chosen));
@@ -172,7 +172,7 @@ TEST(DumpDialogBrowse, CancelChangesNothing)
         dialog->m_strInputFile = "/old.mot";
         dialog->m_strOutputFile = dialog->m_strBrowsedOutput = "/old.txt";
         DumpDialogWindow& w = dialog.Init();
-    CDumpDialog& d = dialog.Values();
+        CDumpDialog& d = dialog.Values();
         user::Type(w.m_editInput, "/typed.mot");
         FileDialogSeen seen;
         wxTEST_DIALOG(user::Click(w, button), ExpectFileDialog(&seen, "/new", wxID_CANCEL));
@@ -209,7 +209,7 @@ TEST(DumpDialogBrowse, AcceptedAsItOpensTakesNoName)
         dialog->m_strInputFile = "/old.mot";
         dialog->m_strOutputFile = "/old.txt";
         DumpDialogWindow& w = dialog.Init();
-    CDumpDialog& d = dialog.Values();
+        CDumpDialog& d = dialog.Values();
         FileDialogSeen seen;
         wxTEST_DIALOG(user::Click(w, c.button), ExpectFileDialog(&seen, ""));
         ASSERT_TRUE(seen.shown);
@@ -245,7 +245,7 @@ TEST(DumpDialogBrowse, TypedPatternShowsItsFilesAndIsNotTaken)
         OpenDialog dialog;
         dialog->m_bSameAsInput = 0;
         DumpDialogWindow& w = dialog.Init();
-    CDumpDialog& d = dialog.Values();
+        CDumpDialog& d = dialog.Values();
         FileDialogSeen typed;
         FileDialogSeen again;
         wxTEST_DIALOG(user::Click(w, c.button),
