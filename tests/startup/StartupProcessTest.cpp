@@ -51,12 +51,6 @@ bool Exists(const std::string& path)
     return stat(path.c_str(), &info) == 0;
 }
 
-bool IsDirectory(const std::string& path)
-{
-    struct stat info{};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 // The names in a directory: what a save left behind.
 std::set<std::string> Entries(const std::string& directory)
 {
@@ -296,7 +290,7 @@ TEST_F(StartupProcessTest, ASettingsPathThatIsADirectoryMeansTheDefaults)
     EXPECT_EQ(m_session->FindWindow(kMessageTitle), kNoWindow);
 
     ASSERT_NO_FATAL_FAILURE(CloseIntoAFailedSave(dialog, *app));
-    EXPECT_TRUE(IsDirectory(SettingsFile()));
+    EXPECT_TRUE(std::filesystem::is_directory(SettingsFile()));
     EXPECT_EQ(Entries(m_start.Path()), std::set<std::string>{OwnUserName() + ".dat"});
 }
 
