@@ -4,10 +4,15 @@
 #include <wx/filefn.h>
 #include <wx/filename.h>
 
+namespace {
+
+// A name that the file dialogs read as a pattern: it holds "*" or "?".
 bool IsWildcardPattern(const wxString& name)
 {
     return name.find_first_of("*?") != wxString::npos;
 }
+
+}  // namespace
 
 std::optional<wxString> BrowseForFile(wxWindow* parent, const wxString& title,
                                       const wxString& filter, long style)

@@ -19,9 +19,6 @@ class wxWindow;
 std::optional<wxString> BrowseForFile(wxWindow* parent, const wxString& title,
                                       const wxString& filter, long style);
 
-// True for a name that the file dialogs read as a pattern: it holds "*" or "?".
-bool IsWildcardPattern(const wxString& name);
-
 // The Save dialog's default extension, which this toolkit's dialog does not
 // add itself: a chosen name whose last path component has no dot gets "."
 // and the extension; any other name is kept.

@@ -30,13 +30,7 @@ const char* const kSaveTitle = "名前を付けて保存";
 
 wxString Ui(const std::string& utf8)
 {
-    return wxString::FromUTF8(utf8.data(), utf8.size());
-}
-
-std::string Bytes(const wxString& text)
-{
-    const wxScopedCharBuffer utf8 = text.utf8_str();
-    return std::string(utf8.data(), utf8.length());
+    return wxString::FromUTF8(utf8);
 }
 
 } // namespace
@@ -167,13 +161,13 @@ std::optional<DialogWindow::ChosenFile> DumpDialogWindow::ChooseFile(FileChoice 
             this, Ui(kOpenTitle), Ui(kInputFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
         if (!path)
             return std::nullopt;
-        return ChosenFile{Bytes(*path), false};
+        return ChosenFile{path->utf8_string(), false};
     }
     const std::optional<wxString> path = BrowseForFile(
         this, Ui(kSaveTitle), Ui(kOutputFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (!path)
         return std::nullopt;
-    const std::string chosen = Bytes(*path);
+    const std::string chosen = path->utf8_string();
     const std::string output = WithDefaultExtension(chosen, kOutputDefaultExt);
     // The dialog asked about overwriting the name as typed. When the
     // extension was added here and that file exists, nobody has asked yet.
@@ -214,7 +208,7 @@ void DumpDialogWindow::SetText(int id, const std::string& value)
 std::string DumpDialogWindow::GetText(int id) const
 {
     const wxTextCtrl* edit = EditControl(id);
-    return edit ? Bytes(edit->GetValue()) : std::string();
+    return edit ? edit->GetValue().utf8_string() : std::string();
 }
 
 void DumpDialogWindow::SetCheck(int id, bool checked)

@@ -28,8 +28,6 @@ public:
     explicit DumpDialogWindow(CDumpDialog& dialog, wxWindow* parent = nullptr);
     ~DumpDialogWindow() override;
 
-    CDumpDialog& Dialog() { return m_dialog; }
-
     // The about entry for a menu of the window: a separator first when the
     // menu already has entries; nothing when string 101 is empty.
     static void AppendAboutEntry(wxMenu& menu);

@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include <wx/filedlg.h>
-#include <wx/filename.h>
 #include <wx/testing.h>
 
 #include "DialogTestSupport.h"
@@ -58,33 +56,6 @@ private:
     FileDialogSeen* m_seen;
     std::string m_path;
     int m_result;
-};
-
-// A directory of the test's own, removed with its files at the end.
-class TempDir {
-public:
-    TempDir()
-    {
-        char pattern[] = "/tmp/trelk_dialog_XXXXXX";
-        m_path = mkdtemp(pattern);
-    }
-    ~TempDir() { wxFileName::Rmdir(wxString::FromUTF8(m_path), wxPATH_RMDIR_RECURSIVE); }
-    const std::string& Path() const { return m_path; }
-    std::string MakeDir(const std::string& name) const
-    {
-        const std::string path = m_path + "/" + name;
-        wxFileName::Mkdir(wxString::FromUTF8(path));
-        return path;
-    }
-    std::string Touch(const std::string& name) const
-    {
-        const std::string path = m_path + "/" + name;
-        std::ofstream(path) << "x";
-        return path;
-    }
-
-private:
-    std::string m_path;
 };
 
 // Each dialog opens in the current directory, showing the files of its
@@ -178,7 +149,7 @@ TEST(DumpDialogBrowse, OutputNameGetsTheDefaultExtension)
         OpenDialog dialog;
         dialog->m_bSameAsInput = 0;
         DumpDialogWindow& w = dialog.Init();
-    CDumpDialog& d = dialog.Values();
+        CDumpDialog& d = dialog.Values();
         FileDialogSeen seen;
         wxTEST_DIALOG(user::Click(w, IDC_BROWSE_OUTPUT),
                       ExpectFileDialog(&seen, dir.Path() + "/" + c.chosen));
@@ -201,7 +172,7 @@ TEST(DumpDialogBrowse, CancelChangesNothing)
         dialog->m_strInputFile = "/old.mot";
         dialog->m_strOutputFile = dialog->m_strBrowsedOutput = "/old.txt";
         DumpDialogWindow& w = dialog.Init();
-    CDumpDialog& d = dialog.Values();
+        CDumpDialog& d = dialog.Values();
         user::Type(w.m_editInput, "/typed.mot");
         FileDialogSeen seen;
         wxTEST_DIALOG(user::Click(w, button), ExpectFileDialog(&seen, "/new", wxID_CANCEL));
@@ -238,7 +209,7 @@ TEST(DumpDialogBrowse, AcceptedAsItOpensTakesNoName)
         dialog->m_strInputFile = "/old.mot";
         dialog->m_strOutputFile = "/old.txt";
         DumpDialogWindow& w = dialog.Init();
-    CDumpDialog& d = dialog.Values();
+        CDumpDialog& d = dialog.Values();
         FileDialogSeen seen;
         wxTEST_DIALOG(user::Click(w, c.button), ExpectFileDialog(&seen, ""));
         ASSERT_TRUE(seen.shown);
@@ -274,7 +245,7 @@ TEST(DumpDialogBrowse, TypedPatternShowsItsFilesAndIsNotTaken)
         OpenDialog dialog;
         dialog->m_bSameAsInput = 0;
         DumpDialogWindow& w = dialog.Init();
-    CDumpDialog& d = dialog.Values();
+        CDumpDialog& d = dialog.Values();
         FileDialogSeen typed;
         FileDialogSeen again;
         wxTEST_DIALOG(user::Click(w, c.button),

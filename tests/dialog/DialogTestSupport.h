@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -7,6 +9,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/filename.h>
 #include <wx/textctrl.h>
 
 #include "AppPaths.h"
@@ -65,6 +68,36 @@ inline std::string Utf8(const wxString& text)
 {
     return std::string(text.utf8_str());
 }
+
+// A directory of the test's own, removed with its files at the end.
+class TempDir {
+public:
+    TempDir()
+    {
+        char pattern[] = "/tmp/trelk_dialog_XXXXXX";
+        m_path = mkdtemp(pattern);
+    }
+    ~TempDir() { wxFileName::Rmdir(wxString::FromUTF8(m_path), wxPATH_RMDIR_RECURSIVE); }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    std::string MakeDir(const std::string& name) const
+    {
+        const std::string path = m_path + "/" + name;
+        wxFileName::Mkdir(wxString::FromUTF8(path));
+        return path;
+    }
+    std::string Touch(const std::string& name) const
+    {
+        const std::string path = m_path + "/" + name;
+        std::ofstream(path) << "x";
+        return path;
+    }
+
+private:
+    std::string m_path;
+};
 
 // The process's current directory, as it was when the scope began, back
 // at its end: the browse dialogs move it.

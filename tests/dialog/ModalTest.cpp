@@ -3,8 +3,6 @@
 // box and the about box.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -190,9 +188,8 @@ GtkWidget* OpenFileDialog()
 TEST(DumpDialogModal, SaveDialogAcceptedAsItOpensGivesNoFile)
 {
     CurrentDirectoryScope cwd;
-    char pattern[] = "/tmp/trelk_modal_XXXXXX";
-    const std::string dir = mkdtemp(pattern);
-    ASSERT_EQ(chdir(dir.c_str()), 0);
+    TempDir dir;
+    ASSERT_EQ(chdir(dir.Path().c_str()), 0);
     OpenDialog dialog;
     DumpDialogWindow& w = dialog.Window();
     CDumpDialog& d = dialog.Values();
@@ -222,7 +219,6 @@ TEST(DumpDialogModal, SaveDialogAcceptedAsItOpensGivesNoFile)
     EXPECT_TRUE(seen) << "the Save dialog did not open";
     EXPECT_EQ(d.m_strOutputFile, "/old.txt");
     EXPECT_EQ(d.m_strBrowsedOutput, "");
-    std::filesystem::remove_all(dir);
 }
 
 TEST(AboutBoxModal, ClosesWithItsOkButton)

@@ -8,6 +8,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+namespace {
+
+// A wait status as AppProcess reports it: the exit code, or -signal.
+int ExitStatus(int status)
+{
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+}  // namespace
+
 AppProcess::AppProcess(const std::string& program, const std::string& directory,
                        const std::map<std::string, std::string>& environment,
                        const Options& options)
@@ -38,8 +48,7 @@ AppProcess::AppProcess(const std::string& program, const std::string& directory,
 
 AppProcess::~AppProcess()
 {
-    if (m_pid > 0 && !m_status)
-        Kill();
+    Kill();
 }
 
 bool AppProcess::HasEnded()
@@ -49,7 +58,7 @@ bool AppProcess::HasEnded()
     int status = 0;
     if (m_pid <= 0 || waitpid(m_pid, &status, WNOHANG) != m_pid)
         return false;
-    m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    m_status = ExitStatus(status);
     return true;
 }
 
@@ -67,7 +76,7 @@ bool AppProcess::WaitForStop(std::chrono::milliseconds timeout)
             if (WIFSTOPPED(status))
                 m_bStopped = true;
             else
-                m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+                m_status = ExitStatus(status);
         }
         return m_bStopped || m_status.has_value();
     }, timeout) && m_bStopped;
@@ -80,5 +89,5 @@ void AppProcess::Kill()
     kill(m_pid, SIGKILL);
     int status = 0;
     waitpid(m_pid, &status, 0);
-    m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    m_status = ExitStatus(status);
 }

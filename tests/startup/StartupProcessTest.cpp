@@ -51,12 +51,6 @@ bool Exists(const std::string& path)
     return stat(path.c_str(), &info) == 0;
 }
 
-bool IsDirectory(const std::string& path)
-{
-    struct stat info{};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 // The names in a directory: what a save left behind.
 std::set<std::string> Entries(const std::string& directory)
 {
@@ -103,6 +97,19 @@ protected:
             EXPECT_TRUE(m_session->Ping(dialog)) << "the dialog does not answer";
         }
         return process;
+    }
+
+    // Esc closes the dialog; the save that follows fails, a message box
+    // reports it, and once it is answered the program ends with a failure.
+    void CloseIntoAFailedSave(XWindow dialog, AppProcess& app)
+    {
+        m_session->PressKey(dialog, XK_Escape);
+        XWindow box = m_session->WaitForWindow(kMessageTitle);
+        ASSERT_NE(box, kNoWindow) << "the failed save was not reported";
+        m_session->PressKey(box, XK_Return);
+        std::optional<int> status = app.WaitForExit();
+        ASSERT_TRUE(status.has_value());
+        EXPECT_NE(*status, 0) << "a failed save must not end as success";
     }
 
     std::string SettingsFile() const { return m_start / (OwnUserName() + ".dat"); }
@@ -264,13 +271,7 @@ TEST_P(FailedSaveTest, IsReportedAndEndsWithFailure)
         ASSERT_EQ(symlink("/dev/full", SettingsFile().c_str()), 0);
         break;
     }
-    m_session->PressKey(dialog, XK_Escape);
-    XWindow box = m_session->WaitForWindow(kMessageTitle);
-    ASSERT_NE(box, kNoWindow) << "the failure was not reported";
-    m_session->PressKey(box, XK_Return);
-    std::optional<int> status = app->WaitForExit();
-    ASSERT_TRUE(status.has_value());
-    EXPECT_NE(*status, 0) << "a failed save must not end as success";
+    ASSERT_NO_FATAL_FAILURE(CloseIntoAFailedSave(dialog, *app));
 }
 
 INSTANTIATE_TEST_SUITE_P(Obstacles, FailedSaveTest,
@@ -288,14 +289,8 @@ TEST_F(StartupProcessTest, ASettingsPathThatIsADirectoryMeansTheDefaults)
     ASSERT_NE(dialog, kNoWindow) << "the dialog did not open";
     EXPECT_EQ(m_session->FindWindow(kMessageTitle), kNoWindow);
 
-    m_session->PressKey(dialog, XK_Escape);
-    XWindow box = m_session->WaitForWindow(kMessageTitle);
-    ASSERT_NE(box, kNoWindow) << "the failed save was not reported";
-    m_session->PressKey(box, XK_Return);
-    std::optional<int> status = app->WaitForExit();
-    ASSERT_TRUE(status.has_value());
-    EXPECT_NE(*status, 0);
-    EXPECT_TRUE(IsDirectory(SettingsFile()));
+    ASSERT_NO_FATAL_FAILURE(CloseIntoAFailedSave(dialog, *app));
+    EXPECT_TRUE(std::filesystem::is_directory(SettingsFile()));
     EXPECT_EQ(Entries(m_start.Path()), std::set<std::string>{OwnUserName() + ".dat"});
 }
 
@@ -386,13 +381,7 @@ TEST_P(FullDiskTest, KeepsTheOldFileAndReportsTheWriteError)
     XWindow dialog = kNoWindow;
     auto app = WaitForDialog(Launch(start, {}, TRELK_DUMP_PROGRAM, options), dialog);
     ASSERT_NE(dialog, kNoWindow);
-    m_session->PressKey(dialog, XK_Escape);
-    XWindow box = m_session->WaitForWindow(kMessageTitle);
-    ASSERT_NE(box, kNoWindow) << "the failed save was not reported";
-    m_session->PressKey(box, XK_Return);
-    std::optional<int> status = app->WaitForExit();
-    ASSERT_TRUE(status.has_value());
-    EXPECT_NE(*status, 0);
+    ASSERT_NO_FATAL_FAILURE(CloseIntoAFailedSave(dialog, *app));
     EXPECT_EQ(ReadBytes(settings), OldSettings());
     EXPECT_EQ(Entries(start), expected);
 }
