@@ -1,6 +1,7 @@
 // Trelk_Dump as a user meets it: real processes on an X server of the
 // test's own, driven by keys and the close box.
 #include "AppProcess.h"
+#include "DirectoryEntries.h"
 #include "PrivateXServer.h"
 #include "TempDir.h"
 #include "SystemAccountName.h"
@@ -49,15 +50,6 @@ bool Exists(const std::string& path)
 {
     struct stat info{};
     return stat(path.c_str(), &info) == 0;
-}
-
-// The names in a directory: what a save left behind.
-std::set<std::string> Entries(const std::string& directory)
-{
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(directory))
-        names.insert(entry.path().filename().string());
-    return names;
 }
 
 class StartupProcessTest : public ::testing::Test {
@@ -291,7 +283,7 @@ TEST_F(StartupProcessTest, ASettingsPathThatIsADirectoryMeansTheDefaults)
 
     ASSERT_NO_FATAL_FAILURE(CloseIntoAFailedSave(dialog, *app));
     EXPECT_TRUE(std::filesystem::is_directory(SettingsFile()));
-    EXPECT_EQ(Entries(m_start.Path()), std::set<std::string>{OwnUserName() + ".dat"});
+    EXPECT_EQ(DirectoryEntries(m_start.Path()), std::set<std::string>{OwnUserName() + ".dat"});
 }
 
 // ------------------------------------------- the save replaces, or keeps
@@ -383,7 +375,7 @@ TEST_P(FullDiskTest, KeepsTheOldFileAndReportsTheWriteError)
     ASSERT_NE(dialog, kNoWindow);
     ASSERT_NO_FATAL_FAILURE(CloseIntoAFailedSave(dialog, *app));
     EXPECT_EQ(ReadBytes(settings), OldSettings());
-    EXPECT_EQ(Entries(start), expected);
+    EXPECT_EQ(DirectoryEntries(start), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Disks, FullDiskTest,
@@ -427,7 +419,7 @@ TEST_P(KilledSaveTest, LeavesTheOldFileForTheNextStart)
     m_session->PressKey(dialog, XK_Escape);
     EXPECT_EQ(next->WaitForExit(), 0);
     EXPECT_EQ(ReadBytes(settings), DefaultSettings());
-    EXPECT_EQ(Entries(m_start.Path()), std::set<std::string>{"killed.dat"});
+    EXPECT_EQ(DirectoryEntries(m_start.Path()), std::set<std::string>{"killed.dat"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, KilledSaveTest,
